@@ -1,0 +1,13 @@
+#include "file_system.h"
+
+#include "file_io.h"
+
+std::FILE* FileSystem::create_file(const NativeString& path) { return open_file(path, "wb"); }
+
+std::size_t FileSystem::write(std::FILE* file, const void* data, std::size_t size) {
+  return std::fwrite(data, 1, size, file);
+}
+
+bool FileSystem::close(std::FILE* file) { return std::fclose(file) == 0; }
+
+bool FileSystem::remove_file(const NativeString& path) { return remove_path(path); }
