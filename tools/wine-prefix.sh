@@ -16,8 +16,13 @@ done
 export WINEPREFIX="$prefix" WINEDEBUG=-all LOCPATH="$locpath" LC_ALL=zh_CN.UTF-8
 # No mono or gecko prompts; there is no network to fetch them from anyway.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot -i >/dev/null 2>&1 || true
+loader=/usr/lib/wine/wine64
+[ -x "$loader" ] || loader=$(command -v wine)
+export WINELOADER="$loader"
+"$loader" wineboot -i >/dev/null 2>&1 || true
 # Without a window manager, hiding a managed window waits two seconds.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-wineserver -w
+"$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+wineserver=/usr/lib/wine/wineserver64
+[ -x "$wineserver" ] || wineserver=$(command -v wineserver)
+"$wineserver" -w
 touch "$prefix/.dova-ready"
