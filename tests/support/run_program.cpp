@@ -15,9 +15,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The output as text: Windows programs end their lines with CR LF.
 std::string slurp(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::string text;
+  for (std::istreambuf_iterator<char> it(in), end; it != end; ++it) {
+    if (*it == '\n' && !text.empty() && text.back() == '\r') text.pop_back();
+    text.push_back(*it);
+  }
+  return text;
 }
 
 }  // namespace
@@ -51,7 +57,8 @@ std::wstring quoted_argument(const std::wstring& argument) {
 
 HANDLE inheritable(const fs::path& path, DWORD access, DWORD disposition) {
   SECURITY_ATTRIBUTES security{sizeof(security), nullptr, TRUE};
-  return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &security,
+  // Shared for deletion too: a console host may still hold the child's handles briefly.
+  return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &security,
                      disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
@@ -63,7 +70,9 @@ ProgramResult run_program(const std::string& program, const std::vector<NativeSt
   std::wstring command_line = quoted_argument(exe.wstring());
   for (const auto& argument : arguments) command_line += L" " + quoted_argument(argument);
 
-  const fs::path out_path = fs::temp_directory_path() / ("dova-out-" + std::to_string(GetCurrentProcessId()));
+  static int runs = 0;
+  const fs::path out_path = fs::temp_directory_path() / ("dova-out-" + std::to_string(GetCurrentProcessId()) +
+                                                         "-" + std::to_string(++runs));
   const fs::path err_path = out_path.wstring() + L".err";
   HANDLE in = inheritable(L"NUL", GENERIC_READ, OPEN_EXISTING);
   HANDLE out = inheritable(out_path, GENERIC_WRITE, CREATE_ALWAYS);
@@ -91,8 +100,9 @@ ProgramResult run_program(const std::string& program, const std::vector<NativeSt
   CloseHandle(err);
   result.out = slurp(out_path);
   result.err = slurp(err_path);
-  fs::remove(out_path);
-  fs::remove(err_path);
+  std::error_code ignored;
+  fs::remove(out_path, ignored);
+  fs::remove(err_path, ignored);
   return result;
 }
 

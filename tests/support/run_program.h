@@ -10,8 +10,8 @@
 
 struct ProgramResult {
   int exit_code = -1;
-  std::string out;  // stdout, as bytes
-  std::string err;  // stderr, as bytes
+  std::string out;  // stdout, lines ending in LF
+  std::string err;  // stderr, likewise
 };
 
 // The directory holding the test programs; the tools are built beside them.
