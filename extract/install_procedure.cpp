@@ -47,7 +47,11 @@ class Installation {
 
     window_.set_gauge_position(100);
     const NativeString backup = target_ + kDincName + kDirectorySeparator + kBakName;
-    if (!files_.create_directory(backup)) return failure(InstallStatus::kDirectoryFailed, backup);
+    if (!files_.create_directory(backup)) {
+      // Every record is installed by now; the outcome still says so.
+      outcome.status = InstallStatus::kDirectoryFailed;
+      outcome.path = backup;
+    }
     return outcome;
   }
 

@@ -56,6 +56,7 @@ std::string under_tools(const std::string& tree) {
 
 struct Expected {
   InstallStatus status;
+  std::size_t done;  // records installed whole before the failure
   std::string tree;
   bool torn_file;  // the failure hit a file that was being written
 };
@@ -84,12 +85,13 @@ class FaultInjectionTest : public ScratchDirectoryTest {
     std::size_t created = 0;
     for (std::size_t i = 0; i < position; ++i) created += clean_log[i].call == Call::kCreateFile;
     switch (clean_log[position].call) {
-      case Call::kIsDirectory: return {InstallStatus::kTargetMissing, "", false};
+      case Call::kIsDirectory: return {InstallStatus::kTargetMissing, 0, "", false};
       case Call::kCreateDirectory:
-        return {InstallStatus::kDirectoryFailed, created == 0 ? "" : tree_after(created, true, false), false};
-      case Call::kCreateFile: return {InstallStatus::kFileCreateFailed, tree_after(created, true, false), false};
+        return {InstallStatus::kDirectoryFailed, created, created == 0 ? "" : tree_after(created, true, false), false};
+      case Call::kCreateFile:
+        return {InstallStatus::kFileCreateFailed, created, tree_after(created, true, false), false};
       case Call::kWrite:
-      case Call::kClose: return {InstallStatus::kWriteFailed, tree_after(created - 1, true, false), true};
+      case Call::kClose: return {InstallStatus::kWriteFailed, created - 1, tree_after(created - 1, true, false), true};
       case Call::kRemoveFile: break;
     }
     ADD_FAILURE() << "a clean run removes nothing";
@@ -133,6 +135,7 @@ TEST_F(FaultInjectionTest, EveryFailingCallIsReportedAndLeavesOnlyWholeFiles) {
     const InstallOutcome outcome = install(files);
 
     EXPECT_EQ(outcome.status, expected.status);
+    EXPECT_EQ(outcome.records_installed, expected.done);
     EXPECT_EQ(outcome.partial_file, expected.torn_file ? PartialFile::kRemoved : PartialFile::kNone);
     expect_error_shown_naming(clean_log[position].path);
     if (expected.torn_file) {
