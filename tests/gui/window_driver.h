@@ -1,0 +1,93 @@
+// Drives a running dova-setup.exe through window messages, as an automation tool or a
+// screen reader would: finds its window by process, sets the path text, clicks, reads
+// the message boxes and the gauge, and waits for the exit code. Every wait has a time
+// limit; what cannot be found or read is an empty value, never an exception.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct MessageBoxView {
+  HWND window = nullptr;
+  std::wstring caption;
+  std::wstring text;
+};
+
+struct GaugeView {
+  bool visible = false;
+  std::wstring text;  // the percentage it shows, such as "15%"
+};
+
+// A screen capture: top-down rows of 0x00RRGGBB pixels.
+struct Capture {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+
+  COLORREF at(int x, int y) const;
+  bool save_bmp(const std::wstring& path) const;
+};
+
+// Quotes one argument so that CommandLineToArgvW gives it back unchanged.
+std::wstring quote_argument(const std::wstring& argument);
+
+class SetupProcess {
+ public:
+  static constexpr DWORD kPatience = 30000;  // ms; Wine can be slow to start
+
+  // Starts the program; nullopt when it cannot be started.
+  static std::optional<SetupProcess> start(const std::wstring& program,
+                                           const std::vector<std::wstring>& arguments,
+                                           const std::wstring& working_directory);
+  SetupProcess(SetupProcess&& other) noexcept;
+  SetupProcess& operator=(SetupProcess&&) = delete;
+  // Ends the program if it is still running: a test that failed halfway leaves nothing.
+  ~SetupProcess();
+
+  DWORD process_id() const { return info_.dwProcessId; }
+  bool running() const;
+
+  // The visible main window (class TForm1), waiting for it to appear.
+  HWND main_window(DWORD patience = kPatience) const;
+  HWND path_field() const;
+  HWND push_button(const std::wstring& caption) const;
+  HWND browse_button() const;
+  HWND gauge() const;
+
+  std::optional<std::wstring> path_text() const;
+  bool set_path_text(const std::wstring& text) const;
+  // Posted, not sent: the click may run a modal loop that only returns once we act.
+  bool click(HWND control) const;
+  GaugeView read_gauge() const;
+  // The control that has the keyboard focus in the program, or nullptr.
+  HWND focused_control() const;
+  // A key press posted to the focused control, as the keyboard would deliver it.
+  bool press_key(WORD virtual_key) const;
+
+  // The next message box of the program (a dialog with no edit field).
+  std::optional<MessageBoxView> wait_for_message_box(DWORD patience = kPatience) const;
+  // The open-file dialog of the program.
+  HWND wait_for_file_dialog(DWORD patience = kPatience) const;
+  std::optional<std::wstring> file_dialog_name(HWND dialog) const;
+  bool set_file_dialog_name(HWND dialog, const std::wstring& name) const;
+  // Presses a dialog's button by its id (IDOK, IDCANCEL).
+  bool press_dialog_button(HWND dialog, int id) const;
+  // Waits for a window to be gone.
+  bool wait_until_gone(HWND window, DWORD patience = kPatience) const;
+
+  std::optional<DWORD> wait_for_exit(DWORD patience = kPatience) const;
+
+  // The window as it is on the screen.
+  std::optional<Capture> capture(HWND window) const;
+
+ private:
+  explicit SetupProcess(const PROCESS_INFORMATION& info) : info_(info) {}
+
+  HWND find_top_window(const wchar_t* class_name, bool (*accept)(HWND)) const;
+
+  PROCESS_INFORMATION info_{};
+};

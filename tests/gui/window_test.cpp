@@ -1,0 +1,242 @@
+// End-to-end tests of the installer window: the real dova-setup.exe, driven through
+// window messages on a (virtual) display, checked by what it leaves on disk.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "text_encoding.h"
+#include "window_fixture.h"
+
+namespace {
+
+TEST_F(WindowTest, TypicalRunInstallsBesideA51AndEndsAfterTheSuccessMessage) {
+  put_archive(make_archive(kPackage));
+  auto setup = start({a51_in(scratch() / "tools")});
+  ASSERT_TRUE(setup);
+  ASSERT_NE(setup->main_window(), nullptr) << "no window";
+  EXPECT_EQ(setup->path_text(), a51_in(scratch() / "tools"));
+  EXPECT_FALSE(setup->read_gauge().visible) << "the gauge is hidden until Continue";
+
+  const MessageBoxView box = press_continue(*setup);
+  EXPECT_EQ(box.caption, kSuccessCaption);
+  EXPECT_EQ(box.text, kSuccessText);
+  const GaugeView gauge = setup->read_gauge();
+  EXPECT_TRUE(gauge.visible);
+  EXPECT_EQ(gauge.text, L"100%");
+  EXPECT_NE(setup->main_window(0), nullptr) << "the window stays until the message is dismissed";
+  dismiss(*setup, box);
+  EXPECT_EQ(setup->wait_for_exit(), std::optional<DWORD>(0));
+
+  EXPECT_EQ(tree_of(scratch() / "tools"), kInstalledTree);
+  EXPECT_EQ(read_file(scratch() / "tools" / "DINC" / "REG51.INC"), kPackage[1].data);
+  EXPECT_EQ(read_file(scratch() / "tools" / "A51.INC"), kPackage[0].data);
+}
+
+TEST_F(WindowTest, ArchiveMissingKeepsTheWindowAndContinueWorksOnceItIsThere) {
+  auto setup = start({a51_in(scratch() / "tools")});
+  ASSERT_TRUE(setup);
+  ASSERT_NE(setup->main_window(), nullptr);
+
+  const MessageBoxView box = press_continue(*setup);
+  EXPECT_EQ(box.caption, kFailedCaption);
+  EXPECT_EQ(box.text, kArchiveMissingText);
+  EXPECT_EQ(setup->read_gauge().text, L"0%");
+  EXPECT_TRUE(setup->read_gauge().visible);
+  dismiss(*setup, box);
+  EXPECT_FALSE(setup->wait_for_exit(500).has_value()) << "the program ended after a failure";
+  EXPECT_FALSE(fs::exists(scratch() / "tools" / "A51.INC"));
+
+  put_archive(make_archive(kPackage));
+  expect_success_and_exit(*setup);
+  EXPECT_EQ(tree_of(scratch() / "tools"), kInstalledTree);
+}
+
+TEST_F(WindowTest, CancelEndsWithoutTouchingAnything) {
+  put_archive(make_archive(kPackage));
+  const std::string before = tree_of(scratch());
+  auto setup = start({a51_in(scratch() / "tools")});
+  ASSERT_TRUE(setup);
+  ASSERT_TRUE(setup->click(setup->push_button(kCancel)));
+  EXPECT_EQ(setup->wait_for_exit(), std::optional<DWORD>(0));
+  EXPECT_EQ(tree_of(scratch()), before);
+}
+
+struct ArgumentCase {
+  const char* name;
+  std::vector<std::wstring> arguments;
+  std::wstring path_text;
+};
+
+class StartUpTest : public WindowTest, public ::testing::WithParamInterface<ArgumentCase> {};
+
+TEST_P(StartUpTest, PathFieldShowsTheFirstArgumentOnly) {
+  auto setup = start(GetParam().arguments);
+  ASSERT_TRUE(setup);
+  ASSERT_NE(setup->main_window(), nullptr);
+  EXPECT_EQ(setup->path_text(), GetParam().path_text);
+  ASSERT_TRUE(setup->click(setup->push_button(kCancel)));
+  EXPECT_EQ(setup->wait_for_exit(), std::optional<DWORD>(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, StartUpTest,
+    ::testing::Values(
+        ArgumentCase{"None", {}, L""},
+        ArgumentCase{"One", {L"C:\\TOOLS\\A51.EXE"}, L"C:\\TOOLS\\A51.EXE"},
+        ArgumentCase{"TwoTakesTheFirst", {L"C:\\TOOLS\\A51.EXE", L"D:\\OTHER\\A51.EXE"}, L"C:\\TOOLS\\A51.EXE"},
+        ArgumentCase{"QuotedWithSpaces", {L"C:\\Program Files\\51\\A51.EXE", L"x"}, L"C:\\Program Files\\51\\A51.EXE"},
+        ArgumentCase{"Chinese", {L"C:\\工具\\汇编\\A51.EXE"}, L"C:\\工具\\汇编\\A51.EXE"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+struct FailureCase {
+  const char* name;
+  std::string archive;     // empty: no archive
+  const char* path_text;   // UTF-8, relative to the scratch directory; "" for none
+  std::wstring text_part;  // a part of the message text that names the failure
+};
+
+class FailureRulingTest : public WindowTest, public ::testing::WithParamInterface<FailureCase> {};
+
+// Each failure is an error box; the window stays for another try, Cancel still ends it.
+TEST_P(FailureRulingTest, ShowsTheErrorAndKeepsTheWindow) {
+  const FailureCase& failure = GetParam();
+  if (!failure.archive.empty()) put_archive(failure.archive);
+  auto setup = start({(scratch() / utf8_path(failure.path_text)).wstring()});
+  ASSERT_TRUE(setup);
+  ASSERT_NE(setup->main_window(), nullptr);
+
+  const MessageBoxView box = press_continue(*setup);
+  EXPECT_EQ(box.caption, kFailedCaption);
+  EXPECT_NE(box.text.find(failure.text_part), std::wstring::npos) << utf8_from_native(box.text);
+  dismiss(*setup, box);
+  EXPECT_NE(setup->main_window(2000), nullptr) << "the window closed after a failure";
+  ASSERT_TRUE(setup->click(setup->push_button(kCancel)));
+  EXPECT_EQ(setup->wait_for_exit(), std::optional<DWORD>(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rulings, FailureRulingTest,
+    ::testing::Values(
+        FailureCase{"TargetMissing", make_archive(kPackage), "nowhere/A51.EXE", L"找不到目录"},
+        FailureCase{"DataCut", make_archive(kPackage).substr(0, 100), "tools/A51.EXE", L"已损坏"},
+        FailureCase{"NameWithSeparator", make_archive({{"..\\EVIL.INC", "x"}}), "tools/A51.EXE", L"已损坏"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(WindowTest, ChinesePathTypedIntoTheField) {
+  put_archive(make_archive(kPackage));
+  const fs::path target = scratch() / utf8_path("工具/汇编");
+  make_target(target);
+  auto setup = start({});
+  ASSERT_TRUE(setup);
+  ASSERT_NE(setup->main_window(), nullptr);
+  ASSERT_TRUE(setup->set_path_text(a51_in(target)));
+  expect_success_and_exit(*setup);
+  EXPECT_EQ(tree_of(target), kInstalledTree);
+}
+
+TEST_F(WindowTest, BrowseCancelledChangesNeitherPathNorCurrentDirectory) {
+  put_archive(make_archive(kPackage));
+  const fs::path elsewhere = scratch() / "elsewhere";
+  make_target(elsewhere);
+  const std::wstring path = a51_in(scratch() / "tools");
+  auto setup = start({path});
+  ASSERT_TRUE(setup);
+  ASSERT_NE(setup->main_window(), nullptr);
+
+  ASSERT_TRUE(setup->click(setup->browse_button()));
+  const HWND dialog = setup->wait_for_file_dialog();
+  ASSERT_NE(dialog, nullptr) << "no open-file dialog";
+  EXPECT_EQ(setup->file_dialog_name(dialog), L"A51.EXE");
+  // Wander to another directory in the dialog first: that moves the dialog's directory.
+  ASSERT_TRUE(setup->set_file_dialog_name(dialog, elsewhere.wstring()));
+  ASSERT_TRUE(setup->press_dialog_button(dialog, IDOK));
+  Sleep(500);
+  ASSERT_TRUE(IsWindow(dialog)) << "typing a directory should open it, not end the dialog";
+  ASSERT_TRUE(setup->press_dialog_button(dialog, IDCANCEL));
+  ASSERT_TRUE(setup->wait_until_gone(dialog));
+
+  EXPECT_EQ(setup->path_text(), path);
+  // The archive is found only if the current directory is still the one we started in.
+  expect_success_and_exit(*setup);
+  EXPECT_EQ(tree_of(scratch() / "tools"), kInstalledTree);
+}
+
+TEST_F(WindowTest, BrowseConfirmedTakesTheChosenFile) {
+  put_archive(make_archive(kPackage));
+  const fs::path chosen = scratch() / utf8_path("选中");
+  make_target(chosen);
+  auto setup = start({a51_in(scratch() / "tools")});
+  ASSERT_TRUE(setup);
+  ASSERT_NE(setup->main_window(), nullptr);
+
+  ASSERT_TRUE(setup->click(setup->browse_button()));
+  const HWND dialog = setup->wait_for_file_dialog();
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(setup->set_file_dialog_name(dialog, a51_in(chosen)));
+  ASSERT_TRUE(setup->press_dialog_button(dialog, IDOK));
+  ASSERT_TRUE(setup->wait_until_gone(dialog));
+
+  EXPECT_EQ(setup->path_text(), a51_in(chosen));
+  expect_success_and_exit(*setup);
+  EXPECT_EQ(tree_of(chosen), kInstalledTree);
+  EXPECT_EQ(tree_of(scratch() / "tools"), "A51.EXE\n");
+}
+
+TEST_F(WindowTest, BrowseOpensInTheTargetDirectory) {
+  const fs::path target = scratch() / "tools";
+  auto setup = start({(target / "A51.EXE").wstring()});
+  ASSERT_TRUE(setup);
+  ASSERT_NE(setup->main_window(), nullptr);
+  ASSERT_TRUE(setup->click(setup->browse_button()));
+  const HWND dialog = setup->wait_for_file_dialog();
+  ASSERT_NE(dialog, nullptr);
+  // A bare name is taken in the dialog's directory, so it comes back as the full path
+  // only when the dialog opened in the target directory.
+  ASSERT_TRUE(setup->set_file_dialog_name(dialog, L"A51.EXE"));
+  ASSERT_TRUE(setup->set_path_text(L"changed"));
+  ASSERT_TRUE(setup->press_dialog_button(dialog, IDOK));
+  ASSERT_TRUE(setup->wait_until_gone(dialog));
+  EXPECT_EQ(setup->path_text(), a51_in(target));
+  ASSERT_TRUE(setup->click(setup->push_button(kCancel)));
+  EXPECT_EQ(setup->wait_for_exit(), std::optional<DWORD>(0));
+}
+
+TEST_F(WindowTest, TabMovesThroughPathCancelContinueAndEnterDoesNotInstall) {
+  put_archive(make_archive(kPackage));
+  auto setup = start({a51_in(scratch() / "tools")});
+  ASSERT_TRUE(setup);
+  ASSERT_NE(setup->main_window(), nullptr);
+  EXPECT_EQ(setup->focused_control(), setup->path_field());
+
+  ASSERT_TRUE(setup->press_key(VK_RETURN));
+  EXPECT_FALSE(setup->wait_for_message_box(1000).has_value()) << "Enter started the installation";
+  EXPECT_FALSE(fs::exists(scratch() / "tools" / "A51.INC"));
+
+  const HWND order[] = {setup->push_button(kCancel), setup->push_button(kContinue), setup->path_field()};
+  for (const HWND expected : order) {
+    ASSERT_TRUE(setup->press_key(VK_TAB));
+    Sleep(200);
+    EXPECT_EQ(setup->focused_control(), expected);
+  }
+  ASSERT_TRUE(setup->click(setup->push_button(kCancel)));
+  EXPECT_EQ(setup->wait_for_exit(), std::optional<DWORD>(0));
+}
+
+// --silent: the same program installs without a window, with the console's exit codes.
+TEST_F(WindowTest, SilentInstallsWithoutAWindow) {
+  put_archive(make_archive(kPackage));
+  fs::current_path(setup_dir_);
+  const ProgramResult result = run_program("dova-setup", {L"--silent", a51_in(scratch() / "tools")}, setup_dir_);
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_EQ(tree_of(scratch() / "tools"), kInstalledTree);
+
+  fs::remove(setup_dir_ / "DUVOVAV.DAT");
+  const ProgramResult missing = run_program("dova-setup", {L"--silent", a51_in(scratch() / "tools")}, setup_dir_);
+  EXPECT_EQ(missing.exit_code, 1);
+  EXPECT_NE(missing.err.find("DUVOVAV.DAT"), std::string::npos) << missing.err;
+}
+
+}  // namespace

@@ -1,0 +1,54 @@
+#include "silent_install.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "console_front_end.h"
+
+namespace {
+
+// A handle that was handed to us (pipe, file or console) and still works.
+bool usable(DWORD which) {
+  const HANDLE handle = GetStdHandle(which);
+  return handle != nullptr && handle != INVALID_HANDLE_VALUE &&
+         GetFileType(handle) != FILE_TYPE_UNKNOWN;
+}
+
+// A GUI program gets no console of its own; output that was not redirected goes to the
+// parent's console. Without one it goes nowhere, and only the exit code tells.
+void connect_output_streams() {
+  const bool output_ready = usable(STD_OUTPUT_HANDLE);
+  const bool errors_ready = usable(STD_ERROR_HANDLE);
+  if (output_ready && errors_ready) return;
+  if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
+  if (!output_ready && std::freopen("CONOUT$", "w", stdout) != nullptr) {
+    SetStdHandle(STD_OUTPUT_HANDLE, CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                OPEN_EXISTING, 0, nullptr));
+  }
+  if (!errors_ready && std::freopen("CONOUT$", "w", stderr) != nullptr) {
+    SetStdHandle(STD_ERROR_HANDLE, CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                               OPEN_EXISTING, 0, nullptr));
+  }
+}
+
+}  // namespace
+
+bool wants_silent_install(const std::vector<NativeString>& arguments) {
+  for (const NativeString& argument : arguments) {
+    if (argument == L"--") return false;  // what follows is a path
+    if (argument == L"--silent") return true;
+  }
+  return false;
+}
+
+int run_silent_install(const std::vector<NativeString>& arguments) {
+  connect_output_streams();
+  const int code = run_console_installer(arguments);
+  std::fflush(stdout);
+  std::fflush(stderr);
+  return code;
+}

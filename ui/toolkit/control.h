@@ -1,0 +1,69 @@
+// The base of every component: a place on its parent and, for windowed components, the
+// window that carries it. A windowed component keeps `this` in its window's user data,
+// so a parent can hand a child's notifications back to the object that made it.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace toolkit {
+
+struct Bounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+using Notify = std::function<void()>;
+
+// Runs an event handler; an exception it lets escape is shown and the loop carries on.
+void fire(const Notify& handler);
+
+class WinControl {
+ public:
+  WinControl() = default;
+  WinControl(const WinControl&) = delete;
+  WinControl& operator=(const WinControl&) = delete;
+  virtual ~WinControl();
+
+  HWND handle() const { return handle_; }
+  const Bounds& bounds() const { return bounds_; }
+
+  bool visible() const;
+  void set_visible(bool visible);
+  std::wstring text() const;
+  void set_text(const std::wstring& text);
+  void set_font(HFONT font);
+
+  // A notification (WM_COMMAND) that a standard control sent to its parent.
+  virtual void on_command(WORD /*code*/) {}
+
+  // The object behind a window made by this toolkit, or nullptr.
+  static WinControl* from_handle(HWND window);
+
+ protected:
+  // Creates the window; for our own classes `this` is attached at WM_NCCREATE.
+  void create(const wchar_t* class_name, const std::wstring& text, DWORD style, DWORD ex_style,
+              HWND parent, const Bounds& bounds, int id);
+
+  // Our own window classes handle messages here; the default passes them on.
+  virtual LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam);
+
+  // Registers a class of ours once per process; its window procedure calls handle_message.
+  static void register_class(const wchar_t* class_name, UINT style, HBRUSH background);
+
+  // Hands WM_COMMAND from a child control back to that control's object.
+  static bool reflect_command(WPARAM wparam, LPARAM lparam);
+
+ private:
+  static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+  HWND handle_ = nullptr;
+  Bounds bounds_;
+  bool own_class_ = false;
+};
+
+}  // namespace toolkit

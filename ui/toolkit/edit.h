@@ -1,0 +1,13 @@
+// A standard single-line edit control, a tab stop.
+#pragma once
+
+#include "control.h"
+
+namespace toolkit {
+
+class Edit : public WinControl {
+ public:
+  Edit(WinControl& parent, const Bounds& bounds, int id, HFONT font);
+};
+
+}  // namespace toolkit

@@ -1,0 +1,98 @@
+#include "font.h"
+
+#include <map>
+#include <tuple>
+
+namespace toolkit {
+namespace {
+
+struct FaceSearch {
+  std::wstring wanted;  // exact name, or a part of the name when `any_with` is set
+  bool any_with = false;
+  std::wstring found;
+  bool raster = false;
+};
+
+int CALLBACK note_face(const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM data) {
+  auto& search = *reinterpret_cast<FaceSearch*>(data);
+  const std::wstring name = font->lfFaceName;
+  // Vertical variants ("@...") draw sideways.
+  if (name.empty() || name[0] == L'@') return 1;
+  const bool match = search.any_with ? name.find(search.wanted) != std::wstring::npos
+                                     : _wcsicmp(name.c_str(), search.wanted.c_str()) == 0;
+  if (!match) return 1;
+  search.found = name;
+  search.raster = (type & RASTER_FONTTYPE) != 0;
+  return 0;
+}
+
+FaceSearch find_face(const std::wstring& wanted, bool any_with) {
+  FaceSearch search{wanted, any_with, {}, false};
+  LOGFONTW filter{};
+  filter.lfCharSet = DEFAULT_CHARSET;
+  if (!any_with) wcsncpy(filter.lfFaceName, wanted.c_str(), LF_FACESIZE - 1);
+  const HDC screen = GetDC(nullptr);
+  EnumFontFamiliesExW(screen, &filter, note_face, reinterpret_cast<LPARAM>(&search), 0);
+  ReleaseDC(nullptr, screen);
+  return search;
+}
+
+struct Fallback {
+  std::wstring face;
+  bool any_with;
+};
+
+// What to try, in order, when a face is missing. Kai faces go by many names. Where the
+// old system faces are missing (Wine without its own fonts), an outline face that also
+// has Chinese glyphs keeps the prompt and the buttons readable.
+std::vector<Fallback> fallbacks_for(const std::wstring& face) {
+  if (face == L"楷体_GB2312" || face == L"楷体" || face == L"KaiTi") {
+    return {{L"KaiTi", false}, {L"楷体", false}, {L"Kai", true}, {L"楷", true}};
+  }
+  if (face == L"System" || face == L"MS Sans Serif") {
+    // Zen Hei's small bitmap strikes garble Latin letters; its Mono variant's do not.
+    return {{L"SimSun", false},           {L"宋体", false},
+            {L"AR PL UMing CN", false},   {L"Noto Sans CJK SC", false},
+            {L"Microsoft YaHei", false},  {L"WenQuanYi Zen Hei Mono", false},
+            {L"WenQuanYi Zen Hei", false}};
+  }
+  return {};
+}
+
+FaceSearch resolve(const std::wstring& face) {
+  FaceSearch exact = find_face(face, false);
+  if (!exact.found.empty()) return exact;
+  for (const Fallback& fallback : fallbacks_for(face)) {
+    FaceSearch found = find_face(fallback.face, fallback.any_with);
+    if (!found.found.empty()) return found;
+  }
+  return {};
+}
+
+}  // namespace
+
+std::wstring resolve_face(const std::wstring& face) { return resolve(face).found; }
+
+HFONT make_font(const FontSpec& spec) {
+  static std::map<std::tuple<std::wstring, int, bool, bool>, HFONT> made;
+  const auto key = std::make_tuple(spec.face, spec.height, spec.bold, spec.italic);
+  if (const auto known = made.find(key); known != made.end()) return known->second;
+
+  LOGFONTW font{};
+  font.lfHeight = -spec.height;
+  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = spec.italic ? TRUE : FALSE;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfQuality = DEFAULT_QUALITY;
+  const FaceSearch face = resolve(spec.face);
+  wcsncpy(font.lfFaceName, face.found.c_str(), LF_FACESIZE - 1);
+  // A bitmap face scaled to a height it was not drawn for is unreadable, and has no
+  // Chinese glyphs: let the mapper pick an outline face of that height instead.
+  if (face.raster) font.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+  HFONT handle = CreateFontIndirectW(&font);
+  if (handle == nullptr) handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  made.emplace(key, handle);
+  return handle;
+}
+
+}  // namespace toolkit

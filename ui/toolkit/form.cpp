@@ -1,0 +1,62 @@
+#include "form.h"
+
+#include "application.h"
+
+namespace toolkit {
+
+Form::Form(const wchar_t* class_name, const std::wstring& caption, int client_width,
+           int client_height) {
+  register_class(class_name, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  // WS_POPUP without WS_CAPTION or a frame: the client area is the whole window.
+  create(class_name, caption, WS_POPUP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, nullptr,
+         Bounds{0, 0, client_width, client_height}, 0);
+}
+
+Form::~Form() { application().forget_form(*this); }
+
+void Form::show() {
+  if (!shown_before_) {
+    shown_before_ = true;
+    centre_on_screen();
+  }
+  ShowWindow(handle(), SW_SHOW);
+  UpdateWindow(handle());
+  SetForegroundWindow(handle());
+  if (focus_ == nullptr) focus_ = GetNextDlgTabItem(handle(), nullptr, FALSE);
+  if (focus_ != nullptr) SetFocus(focus_);
+}
+
+void Form::close() { PostMessageW(handle(), WM_CLOSE, 0, 0); }
+
+void Form::centre_on_screen() {
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - bounds().width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - bounds().height) / 2;
+  SetWindowPos(handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_ACTIVATE:
+      // Keep the focused control across message boxes and dialogs.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        const HWND focused = GetFocus();
+        if (focused != nullptr && IsChild(handle(), focused)) focus_ = focused;
+      } else if (focus_ != nullptr && IsWindow(focus_)) {
+        SetFocus(focus_);
+        return 0;
+      }
+      break;
+    case WM_COMMAND:
+      // IDOK and IDCANCEL from Enter and Esc in the loop are not ours: no default button.
+      reflect_command(wparam, lparam);
+      return 0;
+    case WM_DESTROY:
+      if (ends_application_) PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return WinControl::handle_message(message, wparam, lparam);
+}
+
+}  // namespace toolkit

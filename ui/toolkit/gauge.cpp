@@ -1,0 +1,106 @@
+#include "gauge.h"
+
+#include <algorithm>
+
+namespace toolkit {
+
+namespace {
+constexpr wchar_t kGaugeClass[] = L"TCGauge";
+}
+
+std::wstring percent_text(int percent) { return std::to_wstring(percent) + L"%"; }
+
+TCGauge::TCGauge(WinControl& parent, const Bounds& bounds, int id, HFONT font) : font_(font) {
+  register_class(kGaugeClass, 0, nullptr);
+  create(kGaugeClass, percent_text(0), WS_CHILD, 0, parent.handle(), bounds, id);
+}
+
+int TCGauge::percent_done() const {
+  const long long range = static_cast<long long>(max_value_) - min_value_;
+  if (range <= 0) return 0;
+  return static_cast<int>((static_cast<long long>(position_) - min_value_) * 100 / range);
+}
+
+void TCGauge::set_position(int position) {
+  const int clamped = std::clamp(position, min_value_, max_value_);
+  if (clamped == position_) return;
+  const int shown_before = percent_done();
+  position_ = clamped;
+  if (percent_done() == shown_before) return;
+  set_text(percent_text(percent_done()));
+  // At once: the caller may be busy for a long time without processing messages.
+  RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void TCGauge::set_colours(COLORREF fore, COLORREF back) {
+  fore_ = fore;
+  back_ = back;
+  InvalidateRect(handle(), nullptr, FALSE);
+}
+
+void TCGauge::paint(HDC dc) const {
+  const int width = bounds().width;
+  const int height = bounds().height;
+  RECT frame{0, 0, width, height};
+  FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+
+  RECT inside{1, 1, width - 1, height - 1};
+  const int inner_width = std::max(0, static_cast<int>(inside.right - inside.left));
+  RECT bar = inside;
+  bar.right = inside.left + inner_width * percent_done() / 100;
+  RECT rest = inside;
+  rest.left = bar.right;
+  const HBRUSH fore = CreateSolidBrush(fore_);
+  const HBRUSH back = CreateSolidBrush(back_);
+  FillRect(dc, &bar, fore);
+  FillRect(dc, &rest, back);
+  DeleteObject(fore);
+  DeleteObject(back);
+
+  // The text goes as set bits into a one-bit mask (so never smoothed), which XOR then
+  // lays on the gauge: each text pixel becomes the inverse of the colour beneath it.
+  const std::wstring text = percent_text(percent_done());
+  const HDC mask_dc = CreateCompatibleDC(dc);
+  const HBITMAP mask = CreateBitmap(width, height, 1, 1, nullptr);
+  const HGDIOBJ old_mask = SelectObject(mask_dc, mask);
+  const HGDIOBJ old_font = SelectObject(mask_dc, font_);
+  RECT all{0, 0, width, height};
+  FillRect(mask_dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  SetBkMode(mask_dc, TRANSPARENT);
+  SetTextColor(mask_dc, RGB(255, 255, 255));
+  DrawTextW(mask_dc, text.c_str(), static_cast<int>(text.size()), &inside,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  // From one bit to colour: clear bits take the text colour, set bits the background.
+  const COLORREF old_text = SetTextColor(dc, RGB(0, 0, 0));
+  const COLORREF old_back = SetBkColor(dc, RGB(255, 255, 255));
+  BitBlt(dc, inside.left, inside.top, inner_width, inside.bottom - inside.top, mask_dc,
+         inside.left, inside.top, SRCINVERT);
+  SetTextColor(dc, old_text);
+  SetBkColor(dc, old_back);
+  SelectObject(mask_dc, old_font);
+  SelectObject(mask_dc, old_mask);
+  DeleteObject(mask);
+  DeleteDC(mask_dc);
+}
+
+LRESULT TCGauge::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return TRUE;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      const HDC dc = BeginPaint(handle(), &ps);
+      paint(dc);
+      EndPaint(handle(), &ps);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      paint(reinterpret_cast<HDC>(wparam));
+      return 0;
+    default:
+      break;
+  }
+  return WinControl::handle_message(message, wparam, lparam);
+}
+
+}  // namespace toolkit
