@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "native_string.h"
 
@@ -48,4 +49,5 @@ class SetupArchiveReader {
 
  private:
   std::FILE* file_ = nullptr;
+  std::vector<char> buffer_;  // the stream's buffer; outlives it
 };
