@@ -7,6 +7,14 @@ inline void transform_all(std::uint8_t* bytes, std::size_t count) {
   for (std::size_t i = 0; i < count; ++i) bytes[i] = Transform(bytes[i]);
 }
 
+#if defined(__x86_64__) || defined(__i386__)
+// With AVX2 the compiler shifts whole vectors (5 instructions per 32 bytes); the baseline
+// build has no byte shift and adds each byte to itself 7 times instead (10 per 16 bytes).
+__attribute__((target("avx2"))) void decode_avx2(std::uint8_t* bytes, std::size_t count) {
+  transform_all<decode_byte>(bytes, count);
+}
+#endif
+
 #if defined(__i386__)
 // 32-bit x86 builds may not assume SSE2 (the oldest processors that run 32-bit Windows
 // lack it), so the vector loop is chosen at run time.
@@ -18,6 +26,9 @@ __attribute__((target("sse2"))) void decode_sse2(std::uint8_t* bytes, std::size_
 }  // namespace
 
 void decode_in_place(std::uint8_t* bytes, std::size_t count) {
+#if defined(__x86_64__) || defined(__i386__)
+  if (__builtin_cpu_supports("avx2")) return decode_avx2(bytes, count);
+#endif
 #if defined(__i386__)
   if (__builtin_cpu_supports("sse2")) return decode_sse2(bytes, count);
 #endif
