@@ -217,6 +217,10 @@ HWND SetupProcess::focused_control() const {
   return info.hwndFocus;
 }
 
+bool SetupProcess::wait_for_focus(HWND control, DWORD patience) const {
+  return control != nullptr && poll(patience, [&] { return focused_control() == control; });
+}
+
 bool SetupProcess::press_key(WORD virtual_key) const {
   const HWND target = focused_control();
   if (target == nullptr) return false;

@@ -65,6 +65,8 @@ class SetupProcess {
   GaugeView read_gauge() const;
   // The control that has the keyboard focus in the program, or nullptr.
   HWND focused_control() const;
+  // Waits until `control` has the focus; false when it does not get it in time.
+  bool wait_for_focus(HWND control, DWORD patience = 3000) const;
   // A key press posted to the focused control, as the keyboard would deliver it.
   bool press_key(WORD virtual_key) const;
 

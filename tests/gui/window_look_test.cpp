@@ -62,7 +62,7 @@ class WindowLookTest : public WindowTest {
 };
 
 TEST_F(WindowLookTest, PanelTitleGlyphAndGaugeShowTheirColours) {
-  auto setup = start({L"C:\\TOOLS\\A51.EXE"});
+  auto setup = start({a51_in(scratch() / "tools")});
   ASSERT_TRUE(setup);
   ASSERT_NE(setup->main_window(), nullptr);
 
@@ -102,7 +102,6 @@ TEST_F(WindowLookTest, PanelTitleGlyphAndGaugeShowTheirColours) {
 
   // Installed: the gauge is full, magenta over lime, until the message is dismissed.
   write_file(scratch() / "setup" / "DUVOVAV.DAT", make_archive(kPackage));
-  ASSERT_TRUE(setup->set_path_text(a51_in(scratch() / "tools")));
   box = press_continue(*setup);
   EXPECT_EQ(box.caption, kSuccessCaption);
   move_aside(box);

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "text_encoding.h"
@@ -209,17 +210,18 @@ TEST_F(WindowTest, TabMovesThroughPathCancelContinueAndEnterDoesNotInstall) {
   auto setup = start({a51_in(scratch() / "tools")});
   ASSERT_TRUE(setup);
   ASSERT_NE(setup->main_window(), nullptr);
-  EXPECT_EQ(setup->focused_control(), setup->path_field());
+  EXPECT_TRUE(setup->wait_for_focus(setup->path_field())) << "the path field has the focus at start";
 
   ASSERT_TRUE(setup->press_key(VK_RETURN));
   EXPECT_FALSE(setup->wait_for_message_box(1000).has_value()) << "Enter started the installation";
   EXPECT_FALSE(fs::exists(scratch() / "tools" / "A51.INC"));
 
-  const HWND order[] = {setup->push_button(kCancel), setup->push_button(kContinue), setup->path_field()};
-  for (const HWND expected : order) {
+  const std::pair<const char*, HWND> order[] = {{"Cancel", setup->push_button(kCancel)},
+                                                {"Continue", setup->push_button(kContinue)},
+                                                {"path field", setup->path_field()}};
+  for (const auto& [name, expected] : order) {
     ASSERT_TRUE(setup->press_key(VK_TAB));
-    Sleep(200);
-    EXPECT_EQ(setup->focused_control(), expected);
+    EXPECT_TRUE(setup->wait_for_focus(expected)) << "Tab should move to " << name;
   }
   ASSERT_TRUE(setup->click(setup->push_button(kCancel)));
   EXPECT_EQ(setup->wait_for_exit(), std::optional<DWORD>(0));

@@ -4,6 +4,24 @@
 
 namespace toolkit {
 
+namespace {
+
+BOOL CALLBACK note_first_tab_stop(HWND window, LPARAM data) {
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  if ((style & WS_TABSTOP) == 0 || (style & WS_VISIBLE) == 0 || (style & WS_DISABLED) != 0) return TRUE;
+  *reinterpret_cast<HWND*>(data) = window;
+  return FALSE;
+}
+
+// The first control in tab order, however deep in panels it lies.
+HWND first_tab_stop(HWND form) {
+  HWND found = nullptr;
+  EnumChildWindows(form, note_first_tab_stop, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+}  // namespace
+
 Form::Form(const wchar_t* class_name, const std::wstring& caption, int client_width,
            int client_height) {
   register_class(class_name, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
@@ -22,7 +40,7 @@ void Form::show() {
   ShowWindow(handle(), SW_SHOW);
   UpdateWindow(handle());
   SetForegroundWindow(handle());
-  if (focus_ == nullptr) focus_ = GetNextDlgTabItem(handle(), nullptr, FALSE);
+  if (focus_ == nullptr) focus_ = first_tab_stop(handle());
   if (focus_ != nullptr) SetFocus(focus_);
 }
 
