@@ -271,6 +271,9 @@ std::optional<DWORD> SetupProcess::wait_for_exit(DWORD patience) const {
 }
 
 std::optional<Capture> SetupProcess::capture(HWND window) const {
+  // Let the program finish painting: it is idle once it waits for input again.
+  WaitForInputIdle(info_.hProcess, 2000);
+  Sleep(200);
   RECT area{};
   if (!GetWindowRect(window, &area)) return std::nullopt;
   Capture capture;

@@ -47,7 +47,6 @@ class WindowLookTest : public WindowTest {
  protected:
   // The form as the screen shows it, saved for a look by eye.
   Capture capture_form(const SetupProcess& setup, const char* name) {
-    Sleep(300);  // let every control finish painting
     std::optional<Capture> shot = setup.capture(setup.main_window());
     EXPECT_TRUE(shot.has_value()) << "no capture";
     if (!shot) return {};

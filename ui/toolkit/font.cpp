@@ -43,26 +43,28 @@ struct Fallback {
 };
 
 // What to try, in order, when a face is missing. Kai faces go by many names. Where the
-// old system faces are missing (Wine without its own fonts), an outline face that also
-// has Chinese glyphs keeps the prompt and the buttons readable.
-std::vector<Fallback> fallbacks_for(const std::wstring& face) {
+// old system faces are missing (Wine without its own fonts), a face that also has
+// Chinese glyphs keeps the prompt and the buttons readable.
+std::vector<Fallback> fallbacks_for(const std::wstring& face, int height) {
   if (face == L"楷体_GB2312" || face == L"楷体" || face == L"KaiTi") {
     return {{L"KaiTi", false}, {L"楷体", false}, {L"Kai", true}, {L"楷", true}};
   }
-  if (face == L"System" || face == L"MS Sans Serif") {
-    // Zen Hei's small bitmap strikes garble Latin letters; its Mono variant's do not.
-    return {{L"SimSun", false},           {L"宋体", false},
-            {L"AR PL UMing CN", false},   {L"Noto Sans CJK SC", false},
-            {L"Microsoft YaHei", false},  {L"WenQuanYi Zen Hei Mono", false},
-            {L"WenQuanYi Zen Hei", false}};
-  }
-  return {};
+  if (face != L"System" && face != L"MS Sans Serif") return {};
+  std::vector<Fallback> faces = {{L"SimSun", false},         {L"宋体", false},
+                                 {L"AR PL UMing CN", false}, {L"Noto Sans CJK SC", false},
+                                 {L"Microsoft YaHei", false}};
+  // Zen Hei's bitmap strikes garble small Chinese glyphs; an outline Kai face is
+  // plainer than a misread character.
+  if (height < 12) faces.push_back({L"AR PL UKai CN", false});
+  faces.push_back({L"WenQuanYi Zen Hei Mono", false});
+  faces.push_back({L"WenQuanYi Zen Hei", false});
+  return faces;
 }
 
-FaceSearch resolve(const std::wstring& face) {
+FaceSearch resolve(const std::wstring& face, int height) {
   FaceSearch exact = find_face(face, false);
   if (!exact.found.empty()) return exact;
-  for (const Fallback& fallback : fallbacks_for(face)) {
+  for (const Fallback& fallback : fallbacks_for(face, height)) {
     FaceSearch found = find_face(fallback.face, fallback.any_with);
     if (!found.found.empty()) return found;
   }
@@ -71,7 +73,9 @@ FaceSearch resolve(const std::wstring& face) {
 
 }  // namespace
 
-std::wstring resolve_face(const std::wstring& face) { return resolve(face).found; }
+std::wstring resolve_face(const std::wstring& face, int height) {
+  return resolve(face, height).found;
+}
 
 HFONT make_font(const FontSpec& spec) {
   static std::map<std::tuple<std::wstring, int, bool, bool>, HFONT> made;
@@ -84,7 +88,7 @@ HFONT make_font(const FontSpec& spec) {
   font.lfItalic = spec.italic ? TRUE : FALSE;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = DEFAULT_QUALITY;
-  const FaceSearch face = resolve(spec.face);
+  const FaceSearch face = resolve(spec.face, spec.height);
   wcsncpy(font.lfFaceName, face.found.c_str(), LF_FACESIZE - 1);
   // A bitmap face scaled to a height it was not drawn for is unreadable, and has no
   // Chinese glyphs: let the mapper pick an outline face of that height instead.

@@ -16,9 +16,9 @@ struct FontSpec {
   bool italic = false;
 };
 
-// The face that will be used for `face`: itself when installed, else the first
-// installed face of its fallbacks, else an empty name (the system's default face).
-std::wstring resolve_face(const std::wstring& face);
+// The face that will be used for `face` at `height`: itself when installed, else the
+// first installed face of its fallbacks, else an empty name (the system's default).
+std::wstring resolve_face(const std::wstring& face, int height);
 
 // A font for the whole process lifetime; fonts are few and shared, never freed.
 HFONT make_font(const FontSpec& spec);
