@@ -2,7 +2,7 @@
 # The installer against its peer (tar -x), the machine's limit (cp, cat) and memcpy,
 # side by side in one run. Not part of the tests.
 #
-#   bench/run.sh [ROUNDS]     ROUNDS timed runs per side, default 5 (small files: 3x)
+#   bench/run.sh [ROUNDS]     ROUNDS timed runs per side, default 7 (small files: 3x)
 #
 # Builds a native Release tree in build/bench, makes its payloads in a scratch
 # directory that it removes again, prints the tables and writes them to
@@ -10,7 +10,7 @@
 # the machine, and all sides read the same cached input.
 set -euo pipefail
 
-rounds=${1:-5}
+rounds=${1:-7}
 small_rounds=$((rounds * 3))
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=$source_dir/build/bench
@@ -50,7 +50,11 @@ make_payload "$scratch/medium" 64 1024          # 64 MiB, for peak memory only
 # --- timing ---------------------------------------------------------------------------
 # Each side runs into an empty directory, after sync, so that no earlier side's
 # write-back overlaps it. $EPOCHREALTIME costs no process, so only the command is timed.
+# CPU time (user + system, of the command and its children) is reported beside the
+# wall time: other people's work on a shared machine moves it less.
 out=$scratch/out
+TIMEFORMAT='%3U %3S'
+
 
 fresh_output() {
   rm -rf "$out"
@@ -58,12 +62,14 @@ fresh_output() {
   sync
 }
 
-elapsed_us() {
-  local start end
+# measure COMMAND...: prints its wall time and its CPU time, in microseconds.
+measure() {
+  local start end user system
   start=$EPOCHREALTIME
-  "$@" >/dev/null
+  { time "$@" >/dev/null 2>&1; } 2>"$scratch/cpu"
   end=$EPOCHREALTIME
-  echo $(((${end/./} - ${start/./})))
+  read -r user system <"$scratch/cpu"
+  echo "$((${end/./} - ${start/./})) $(awk -v u="$user" -v s="$system" 'BEGIN { printf "%d", (u + s) * 1e6 }')"
 }
 
 install_into_out() { (cd "$1" && "$setup" --silent "$out/A51.EXE"); }
@@ -74,22 +80,25 @@ cat_archive() { cat "$1/DUVOVAV.DAT"; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # compare PAYLOAD ROUNDS SIDE...: runs the sides in turn, starting each round with the
-# next side, and leaves each side's median in microseconds in medians[SIDE].
-declare -A medians
+# next side, and leaves each side's medians in microseconds in wall[SIDE] and cpu[SIDE].
+declare -A wall cpu
 compare() {
-  local payload=$1 count=$2 round i side
+  local payload=$1 count=$2 round i side w c
   shift 2
   local sides=("$@")
-  declare -A runs
+  declare -A walls cpus
   for ((round = 0; round < count; round++)); do
     for ((i = 0; i < ${#sides[@]}; i++)); do
       side=${sides[$(((round + i) % ${#sides[@]}))]}
       fresh_output
-      runs[$side]+="$(elapsed_us "$side" "$payload") "
+      read -r w c < <(measure "$side" "$payload")
+      walls[$side]+="$w "
+      cpus[$side]+="$c "
     done
   done
   for side in "${sides[@]}"; do
-    medians[$side]=$(tr ' ' '\n' <<<"${runs[$side]}" | grep . | median)
+    wall[$side]=$(tr ' ' '\n' <<<"${walls[$side]}" | grep . | median)
+    cpu[$side]=$(tr ' ' '\n' <<<"${cpus[$side]}" | grep . | median)
   done
 }
 
@@ -109,13 +118,31 @@ check_install "$scratch/small"
 
 echo "large files: $rounds rounds ..." >&2
 compare "$scratch/large" "$rounds" install_into_out tar_into_out cp_into_out cat_archive
-declare -A large
-for side in install_into_out tar_into_out cp_into_out cat_archive; do large[$side]=${medians[$side]}; done
+declare -A large large_cpu
+for side in install_into_out tar_into_out cp_into_out cat_archive; do
+  large[$side]=${wall[$side]}
+  large_cpu[$side]=${cpu[$side]}
+done
 
 echo "small files: $small_rounds rounds ..." >&2
 compare "$scratch/small" "$small_rounds" install_into_out tar_into_out
-declare -A small
-for side in install_into_out tar_into_out; do small[$side]=${medians[$side]}; done
+declare -A small small_cpu
+for side in install_into_out tar_into_out; do
+  small[$side]=${wall[$side]}
+  small_cpu[$side]=${cpu[$side]}
+done
+
+# --- system calls ---------------------------------------------------------------------
+# read and write calls per run, where strace is at hand
+syscalls() {
+  fresh_output
+  strace -f -c -o "$scratch/strace" "$@" >/dev/null 2>&1
+  awk '$NF == "read" { r = $4 } $NF == "write" { w = $4 } END { printf "%d | %d", r, w }' "$scratch/strace"
+}
+if command -v strace >/dev/null; then
+  calls_install=$(syscalls sh -c 'cd "$1" && exec "$2" --silent "$3/A51.EXE"' - "$scratch/large" "$setup" "$out")
+  calls_tar=$(syscalls tar -xf "$scratch/large/files.tar" -C "$out")
+fi
 
 # --- peak memory ----------------------------------------------------------------------
 max_rss_kib() {
@@ -146,17 +173,20 @@ mib() { awk -v k="$1" 'BEGIN { printf "%.2f", k / 1024 }'; }
 piece=18958
 block=8388608
 report() {
-  local i=${large[install_into_out]} s=${small[install_into_out]}
+  local i=${large[install_into_out]} ic=${large_cpu[install_into_out]}
+  local s=${small[install_into_out]} sc=${small_cpu[install_into_out]}
   echo "Command: \`bench/run.sh $rounds\` ($rounds rounds per side, $small_rounds for small files;"
   echo "medians; warm page cache; \`sync\` before every timed run). Date: $(date -u '+%Y-%m-%d %H:%M UTC')."
   echo "Machine: $(nproc) CPUs, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'),"
   echo "$(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo) RAM,"
   echo "$(df -T "$scratch" | awk 'NR == 2 { print $2 }') file system; load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)."
   echo
-  echo "Large files: 64 files, 512 MiB in all. Speed-up = the other side's time / dova-setup's time."
+  echo "Large files: 64 files, 512 MiB in all. Speed-up = the other side's time / dova-setup's"
+  echo "time (above 1: dova-setup is faster). CPU = user + system time of the process; wall"
+  echo "time also holds the time other work on the machine took the processor away."
   echo
-  echo "| side | median ms | MB/s | dova-setup speed-up |"
-  echo "|---|---:|---:|---:|"
+  echo "| side | wall ms | MB/s | speed-up | CPU ms | CPU speed-up |"
+  echo "|---|---:|---:|---:|---:|---:|"
   for side in install_into_out tar_into_out cp_into_out cat_archive; do
     local label
     case $side in
@@ -165,15 +195,24 @@ report() {
       cp_into_out) label='`cp` of the plain files (the limit)' ;;
       cat_archive) label='`cat DUVOVAV.DAT > /dev/null` (reading alone)' ;;
     esac
-    echo "| $label | $(ms "${large[$side]}") | $(mbps "${large[$side]}" 512) | $(ratio "${large[$side]}" "$i") |"
+    echo "| $label | $(ms "${large[$side]}") | $(mbps "${large[$side]}" 512) | $(ratio "${large[$side]}" "$i") | $(ms "${large_cpu[$side]}") | $(ratio "${large_cpu[$side]}" "$ic") |"
   done
   echo
   echo "Small files: 256 files of 4 KiB."
   echo
-  echo "| side | median ms | dova-setup speed-up |"
-  echo "|---|---:|---:|"
-  echo "| \`dova-setup --silent\` | $(ms "$s") | 1.00 |"
-  echo "| \`tar -xf\` (goal ≥ 1.10) | $(ms "${small[tar_into_out]}") | $(ratio "${small[tar_into_out]}" "$s") |"
+  echo "| side | wall ms | speed-up | CPU ms | CPU speed-up |"
+  echo "|---|---:|---:|---:|---:|"
+  echo "| \`dova-setup --silent\` | $(ms "$s") | 1.00 | $(ms "$sc") | 1.00 |"
+  echo "| \`tar -xf\` (goal ≥ 1.10) | $(ms "${small[tar_into_out]}") | $(ratio "${small[tar_into_out]}" "$s") | $(ms "${small_cpu[tar_into_out]}") | $(ratio "${small_cpu[tar_into_out]}" "$sc") |"
+  if [[ -n ${calls_install:-} ]]; then
+    echo
+    echo "System calls for the 512 MiB (strace -c)."
+    echo
+    echo "| side | read calls | write calls |"
+    echo "|---|---:|---:|"
+    echo "| \`dova-setup\` | $calls_install |"
+    echo "| \`tar -xf\` | $calls_tar |"
+  fi
   echo
   echo "Decoding in place vs memcpy of the same buffer (Google Benchmark, median of $((rounds < 3 ? 3 : rounds)), interleaved)."
   echo
