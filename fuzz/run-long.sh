@@ -13,8 +13,8 @@ status=0
 for fuzzer in setup_archive_fuzzer install_procedure_fuzzer; do
   mkdir -p "$out/$fuzzer/corpus"
   echo "== $fuzzer, $seconds s"
-  if ! "build/native-asan/bin/$fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
-      -artifact_prefix="$out/$fuzzer/" "$out/$fuzzer/corpus" fuzz/corpus >"$out/$fuzzer.log" 2>&1; then
+  if ! "$repo/build/native-asan/bin/$fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
+      -artifact_prefix="$out/$fuzzer/" "$out/$fuzzer/corpus" "$repo/fuzz/corpus" >"$out/$fuzzer.log" 2>&1; then
     status=1
     echo "FINDING: see $out/$fuzzer.log"
   fi

@@ -75,7 +75,9 @@ TEST_P(FullDisk, TornFileIsRemovedAndEarlierFilesStayWhole) {
   EXPECT_EQ(tree_of(disk_), c.tree_after);
   for (const FixtureRecord& record : c.records) {
     const fs::path path = (record.name == c.records[0].name ? disk_ : disk_ / "DINC") / record.name;
-    if (fs::exists(path)) EXPECT_EQ(read_file(path), record.data) << record.name;
+    if (fs::exists(path)) {
+      EXPECT_EQ(read_file(path), record.data) << record.name;
+    }
   }
 }
 
