@@ -15,17 +15,21 @@ TCGauge::TCGauge(WinControl& parent, const Bounds& bounds, int id, HFONT font) :
   create(kGaugeClass, percent_text(0), WS_CHILD, 0, parent.handle(), bounds, id);
 }
 
-int TCGauge::percent_done() const {
-  const long long range = static_cast<long long>(max_value_) - min_value_;
+int GaugeRange::clamped(int value) const {
+  return std::clamp(value, min_value, std::max(min_value, max_value));
+}
+
+int GaugeRange::percent_done() const {
+  const long long range = static_cast<long long>(max_value) - min_value;
   if (range <= 0) return 0;
-  return static_cast<int>((static_cast<long long>(position_) - min_value_) * 100 / range);
+  return static_cast<int>((static_cast<long long>(position) - min_value) * 100 / range);
 }
 
 void TCGauge::set_position(int position) {
-  const int clamped = std::clamp(position, min_value_, max_value_);
-  if (clamped == position_) return;
+  const int clamped = range_.clamped(position);
+  if (clamped == range_.position) return;
   const int shown_before = percent_done();
-  position_ = clamped;
+  range_.position = clamped;
   if (percent_done() == shown_before) return;
   set_text(percent_text(percent_done()));
   // At once: the caller may be busy for a long time without processing messages.
@@ -39,19 +43,22 @@ void TCGauge::set_colours(COLORREF fore, COLORREF back) {
 }
 
 void TCGauge::paint(HDC dc) const {
-  const int width = bounds().width;
-  const int height = bounds().height;
+  paint_gauge(dc, bounds().width, bounds().height, percent_done(), fore_, back_, font_);
+}
+
+void paint_gauge(HDC dc, int width, int height, int percent, COLORREF fore_colour,
+                 COLORREF back_colour, HFONT font) {
   RECT frame{0, 0, width, height};
   FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 
   RECT inside{1, 1, width - 1, height - 1};
   const int inner_width = std::max(0, static_cast<int>(inside.right - inside.left));
   RECT bar = inside;
-  bar.right = inside.left + inner_width * percent_done() / 100;
+  bar.right = inside.left + inner_width * percent / 100;
   RECT rest = inside;
   rest.left = bar.right;
-  const HBRUSH fore = CreateSolidBrush(fore_);
-  const HBRUSH back = CreateSolidBrush(back_);
+  const HBRUSH fore = CreateSolidBrush(fore_colour);
+  const HBRUSH back = CreateSolidBrush(back_colour);
   FillRect(dc, &bar, fore);
   FillRect(dc, &rest, back);
   DeleteObject(fore);
@@ -59,11 +66,11 @@ void TCGauge::paint(HDC dc) const {
 
   // The text goes as set bits into a one-bit mask (so never smoothed), which XOR then
   // lays on the gauge: each text pixel becomes the inverse of the colour beneath it.
-  const std::wstring text = percent_text(percent_done());
+  const std::wstring text = percent_text(percent);
   const HDC mask_dc = CreateCompatibleDC(dc);
   const HBITMAP mask = CreateBitmap(width, height, 1, 1, nullptr);
   const HGDIOBJ old_mask = SelectObject(mask_dc, mask);
-  const HGDIOBJ old_font = SelectObject(mask_dc, font_);
+  const HGDIOBJ old_font = SelectObject(mask_dc, font);
   RECT all{0, 0, width, height};
   FillRect(mask_dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   SetBkMode(mask_dc, TRANSPARENT);

@@ -11,18 +11,33 @@
 
 namespace toolkit {
 
+// The gauge's numbers, apart from its window.
+struct GaugeRange {
+  int min_value = 0;
+  int max_value = 100;
+  int position = 0;
+
+  int clamped(int value) const;
+  // Whole percent of the way from min to max, 0..100.
+  int percent_done() const;
+};
+
+// The whole gauge at `percent` into any DC of at least width x height, at its origin.
+void paint_gauge(HDC dc, int width, int height, int percent, COLORREF fore, COLORREF back, HFONT font);
+
+std::wstring percent_text(int percent);
+
 class TCGauge : public WinControl {
  public:
   TCGauge(WinControl& parent, const Bounds& bounds, int id, HFONT font);
 
-  int min_value() const { return min_value_; }
-  int max_value() const { return max_value_; }
-  int position() const { return position_; }
+  int min_value() const { return range_.min_value; }
+  int max_value() const { return range_.max_value; }
+  int position() const { return range_.position; }
   // Clamped to min..max.
   void set_position(int position);
   void set_colours(COLORREF fore, COLORREF back);
-  // Whole percent of the way from min to max, 0..100.
-  int percent_done() const;
+  int percent_done() const { return range_.percent_done(); }
 
   // The whole gauge, into any DC of at least its size.
   void paint(HDC dc) const;
@@ -31,14 +46,10 @@ class TCGauge : public WinControl {
   LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  int min_value_ = 0;
-  int max_value_ = 100;
-  int position_ = 0;
+  GaugeRange range_;
   COLORREF fore_ = RGB(0, 0, 0);
   COLORREF back_ = RGB(255, 255, 255);
   HFONT font_;
 };
-
-std::wstring percent_text(int percent);
 
 }  // namespace toolkit
