@@ -82,7 +82,7 @@ HWND file_name_field(HWND dialog) {
 bool is_file_dialog(HWND dialog) { return file_name_field(dialog) != nullptr; }
 bool is_message_box(HWND dialog) { return !is_file_dialog(dialog) && GetDlgItem(dialog, IDOK) != nullptr; }
 
-BOOL CALLBACK find_box_text(HWND window, LPARAM data) {
+BOOL CALLBACK read_box_text(HWND window, LPARAM data) {
   if (_wcsicmp(class_of(window).c_str(), L"Static") != 0) return TRUE;
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
   if ((style & SS_TYPEMASK) == SS_ICON) return TRUE;
@@ -90,6 +90,20 @@ BOOL CALLBACK find_box_text(HWND window, LPARAM data) {
   if (text.empty()) return TRUE;
   *reinterpret_cast<std::wstring*>(data) = std::move(text);
   return FALSE;
+}
+
+struct ChildList {
+  HWND top;
+  std::vector<Placement> placements;
+};
+
+BOOL CALLBACK note_placement(HWND window, LPARAM data) {
+  auto& list = *reinterpret_cast<ChildList*>(data);
+  RECT area{};
+  GetWindowRect(window, &area);
+  MapWindowPoints(nullptr, list.top, reinterpret_cast<POINT*>(&area), 2);
+  list.placements.push_back(Placement{class_of(window), text_of(window), area, GetWindowLongPtrW(window, GWL_STYLE)});
+  return TRUE;
 }
 
 }  // namespace
@@ -189,6 +203,12 @@ HWND SetupProcess::browse_button() const { return find_child(main_window(), L"Do
 
 HWND SetupProcess::gauge() const { return find_child(main_window(), L"TCGauge"); }
 
+std::vector<Placement> SetupProcess::controls() const {
+  ChildList list{main_window(), {}};
+  if (list.top != nullptr) EnumChildWindows(list.top, note_placement, reinterpret_cast<LPARAM>(&list));
+  return list.placements;
+}
+
 std::optional<std::wstring> SetupProcess::path_text() const {
   const HWND field = path_field();
   if (field == nullptr) return std::nullopt;
@@ -234,8 +254,8 @@ bool SetupProcess::press_key(WORD virtual_key) const {
 std::optional<MessageBoxView> SetupProcess::wait_for_message_box(DWORD patience) const {
   const HWND box = poll(patience, [&] { return find_top_window(L"#32770", is_message_box); });
   if (box == nullptr) return std::nullopt;
-  MessageBoxView view{box, text_of(box), {}};
-  EnumChildWindows(box, find_box_text, reinterpret_cast<LPARAM>(&view.text));
+  MessageBoxView view{box, text_of(box), {}, GetWindow(box, GW_OWNER)};
+  EnumChildWindows(box, read_box_text, reinterpret_cast<LPARAM>(&view.text));
   return view;
 }
 
@@ -271,9 +291,10 @@ std::optional<DWORD> SetupProcess::wait_for_exit(DWORD patience) const {
 }
 
 std::optional<Capture> SetupProcess::capture(HWND window) const {
-  // Let the program finish painting: it is idle once it waits for input again.
+  // Let the program finish painting: it is idle once it waits for input again, and
+  // the display needs a moment more to show it.
   WaitForInputIdle(info_.hProcess, 2000);
-  Sleep(200);
+  Sleep(300);
   RECT area{};
   if (!GetWindowRect(window, &area)) return std::nullopt;
   Capture capture;

@@ -15,6 +15,15 @@ struct MessageBoxView {
   HWND window = nullptr;
   std::wstring caption;
   std::wstring text;
+  HWND owner = nullptr;
+};
+
+// Where a control sits in the client area of the window that holds it.
+struct Placement {
+  std::wstring class_name;
+  std::wstring text;
+  RECT area{};
+  LONG_PTR style = 0;
 };
 
 struct GaugeView {
@@ -57,6 +66,9 @@ class SetupProcess {
   HWND push_button(const std::wstring& caption) const;
   HWND browse_button() const;
   HWND gauge() const;
+
+  // Every child window of the main window, in z-order (tab order for tab stops).
+  std::vector<Placement> controls() const;
 
   std::optional<std::wstring> path_text() const;
   bool set_path_text(const std::wstring& text) const;

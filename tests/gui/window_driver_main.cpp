@@ -4,7 +4,8 @@
 //   dova-window-driver PROGRAM DIRECTORY [STEP...] [-- ARGUMENT...]
 //
 // Steps: --shot FILE.bmp   --path   --set-path TEXT   --click cancel|continue|browse
-//        --box (prints "caption|text" and presses OK)   --gauge   --exit (prints the code)
+//        --box (prints "caption|text" and presses OK)   --gauge   --pause MILLISECONDS
+//        --exit (prints the code)
 // Exit code: 0 when every step worked, 1 when one failed (the program is then ended).
 #include <windows.h>
 
@@ -62,6 +63,8 @@ bool run_step(const SetupProcess& setup, const std::wstring& step, const std::ws
   } else if (step == L"--gauge") {
     const GaugeView gauge = setup.read_gauge();
     print(std::wstring(gauge.visible ? L"shown " : L"hidden ") + gauge.text);
+  } else if (step == L"--pause") {
+    Sleep(static_cast<DWORD>(_wtoi(value.c_str())));
   } else if (step == L"--exit") {
     const auto code = setup.wait_for_exit();
     if (!code) return fail(L"the program did not end");
@@ -73,7 +76,7 @@ bool run_step(const SetupProcess& setup, const std::wstring& step, const std::ws
 }
 
 bool takes_value(const std::wstring& step) {
-  return step == L"--shot" || step == L"--set-path" || step == L"--click";
+  return step == L"--shot" || step == L"--set-path" || step == L"--click" || step == L"--pause";
 }
 
 }  // namespace

@@ -18,6 +18,8 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 // Title pixels may be smoothed; these take the colours that are clearly meant.
 bool yellowish(COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) > 200 && GetBValue(c) < 80; }
 bool reddish(COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) < 60 && GetBValue(c) < 80; }
+// The exclamation icon is yellow or orange, depending on the system's icons.
+bool amber(COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) > 100 && GetBValue(c) < 100; }
 // White text smoothed onto blue keeps its blue; red and green tell how white it is.
 bool whitish(COLORREF c) { return GetRValue(c) > 150 && GetGValue(c) > 150 && GetBValue(c) > 200; }
 
@@ -93,6 +95,11 @@ TEST_F(WindowLookTest, PanelTitleGlyphAndGaugeShowTheirColours) {
   // The archive is missing: the gauge shows 0%, cyan over red.
   MessageBoxView box = press_continue(*setup);
   move_aside(box);
+  const std::optional<Capture> error_box = setup->capture(box.window);
+  ASSERT_TRUE(error_box.has_value());
+  error_box->save_bmp((program_directory() / "window-error-box.bmp").wstring());
+  const Area whole_box{0, 0, error_box->width, error_box->height};
+  EXPECT_GT(count_in(*error_box, whole_box, reddish), 50) << "the error icon (a red stop sign)";
   const Capture empty = capture_form(*setup, "missing");
   EXPECT_EQ(empty.at(kGaugeInside.left + 2, kGaugeInside.top + 2), kRed);
   EXPECT_EQ(empty.at(kGauge.left, kGauge.top + 8), RGB(0, 0, 0)) << "single border";
@@ -106,6 +113,13 @@ TEST_F(WindowLookTest, PanelTitleGlyphAndGaugeShowTheirColours) {
   box = press_continue(*setup);
   EXPECT_EQ(box.caption, kSuccessCaption);
   move_aside(box);
+  const std::optional<Capture> success_box = setup->capture(box.window);
+  ASSERT_TRUE(success_box.has_value());
+  success_box->save_bmp((program_directory() / "window-success-box.bmp").wstring());
+  const Area all_of_it{0, 0, success_box->width, success_box->height};
+  const int amber_pixels = count_in(*success_box, all_of_it, amber);
+  EXPECT_GT(amber_pixels, 50) << "the exclamation icon";
+  EXPECT_LT(count_in(*success_box, all_of_it, reddish), amber_pixels / 4) << "not the error icon";
   const Capture full = capture_form(*setup, "installed");
   EXPECT_EQ(full.at(kGaugeInside.left + 2, kGaugeInside.top + 2), kLime);
   EXPECT_EQ(full.at(kGaugeInside.left + kGaugeInside.width - 3, kGaugeInside.top + 2), kLime);

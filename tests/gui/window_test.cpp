@@ -4,11 +4,13 @@
 
 #include <windows.h>
 
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "text_encoding.h"
+#include "toolkit/font.h"
 #include "window_fixture.h"
 
 namespace {
@@ -24,6 +26,7 @@ TEST_F(WindowTest, TypicalRunInstallsBesideA51AndEndsAfterTheSuccessMessage) {
   const MessageBoxView box = press_continue(*setup);
   EXPECT_EQ(box.caption, kSuccessCaption);
   EXPECT_EQ(box.text, kSuccessText);
+  EXPECT_EQ(box.owner, setup->main_window(0)) << "message boxes belong to the main window";
   const GaugeView gauge = setup->read_gauge();
   EXPECT_TRUE(gauge.visible);
   EXPECT_EQ(gauge.text, L"100%");
@@ -44,6 +47,7 @@ TEST_F(WindowTest, ArchiveMissingKeepsTheWindowAndContinueWorksOnceItIsThere) {
   const MessageBoxView box = press_continue(*setup);
   EXPECT_EQ(box.caption, kFailedCaption);
   EXPECT_EQ(box.text, kArchiveMissingText);
+  EXPECT_EQ(box.owner, setup->main_window(0));
   EXPECT_EQ(setup->read_gauge().text, L"0%");
   EXPECT_TRUE(setup->read_gauge().visible);
   dismiss(*setup, box);
@@ -53,6 +57,61 @@ TEST_F(WindowTest, ArchiveMissingKeepsTheWindowAndContinueWorksOnceItIsThere) {
   put_archive(make_archive(kPackage));
   expect_success_and_exit(*setup);
   EXPECT_EQ(tree_of(scratch() / "tools"), kInstalledTree);
+}
+
+TEST_F(WindowTest, FormIsBorderlessCentredAndItsControlsSitWhereTheyBelong) {
+  auto setup = start({});
+  ASSERT_TRUE(setup);
+  const HWND form = setup->main_window();
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(GetWindowLongPtrW(form, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_SYSMENU), 0);
+  RECT outside{};
+  RECT client{};
+  GetWindowRect(form, &outside);
+  GetClientRect(form, &client);
+  EXPECT_EQ(client.right, 569);
+  EXPECT_EQ(client.bottom, 185);
+  EXPECT_EQ(outside.right - outside.left, 569) << "no frame around the panel";
+  EXPECT_EQ(outside.left, (GetSystemMetrics(SM_CXSCREEN) - 569) / 2);
+  EXPECT_EQ(outside.top, (GetSystemMetrics(SM_CYSCREEN) - 185) / 2);
+
+  struct Expected {
+    const wchar_t* class_name;
+    const wchar_t* text;
+    RECT area;
+  };
+  // In z-order, which is the tab order of the tab stops; labels are painted by the panel.
+  const Expected expected[] = {
+      {L"DovaPanel", L"", {0, 0, 569, 185}},
+      {L"Edit", L"", {73, 84, 73 + 393, 84 + 21}},
+      {L"DovaSpeedButton", L"", {473, 84, 473 + 23, 84 + 22}},
+      {L"TCGauge", L"0%", {72, 112, 72 + 425, 112 + 17}},
+      {L"Button", kCancel.c_str(), {368, 144, 368 + 75, 144 + 25}},
+      {L"Button", kContinue.c_str(), {456, 144, 456 + 75, 144 + 25}},
+  };
+  const std::vector<Placement> controls = setup->controls();
+  ASSERT_EQ(controls.size(), std::size(expected));
+  for (size_t i = 0; i < controls.size(); ++i) {
+    SCOPED_TRACE(utf8_from_native(expected[i].class_name) + " " + utf8_from_native(expected[i].text));
+    const Placement& control = controls[i];
+    EXPECT_EQ(control.class_name, expected[i].class_name);
+    EXPECT_EQ(control.text, expected[i].text);
+    EXPECT_EQ(control.area.left, expected[i].area.left);
+    EXPECT_EQ(control.area.top, expected[i].area.top);
+    EXPECT_EQ(control.area.right, expected[i].area.right);
+    EXPECT_EQ(control.area.bottom, expected[i].area.bottom);
+    if (control.class_name == L"Button") {
+      EXPECT_EQ(control.style & BS_TYPEMASK, BS_PUSHBUTTON) << "no default button";
+    }
+  }
+  ASSERT_TRUE(setup->click(setup->push_button(kCancel)));
+  EXPECT_EQ(setup->wait_for_exit(), std::optional<DWORD>(0));
+}
+
+TEST(FontFallback, TheTitleFaceFallsBackToSomeKaiFace) {
+  const std::wstring face = toolkit::resolve_face(L"楷体_GB2312", 27);
+  EXPECT_TRUE(face.find(L"Kai") != std::wstring::npos || face.find(L"楷") != std::wstring::npos)
+      << "no Kai face: '" << utf8_from_native(face) << "'";
 }
 
 TEST_F(WindowTest, CancelEndsWithoutTouchingAnything) {
