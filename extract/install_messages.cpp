@@ -30,6 +30,7 @@ std::string describe_damage(const InstallOutcome& outcome) {
     case NameProblem::kEmpty: return record + "没有文件名";
     case NameProblem::kNotCodePage936: return record + "的文件名不是有效的简体中文编码";
     case NameProblem::kSeparator: return record + "的文件名含有路径符号";
+    case NameProblem::kForbiddenCharacter: return record + "的文件名含有不能用于文件名的字符";
     case NameProblem::kDotsOnly: return record + "的文件名只有句点";
     case NameProblem::kDeviceName: return record + "的文件名是设备名";
     case NameProblem::kNone: break;

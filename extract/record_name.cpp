@@ -12,6 +12,15 @@ bool is_name_separator(NativeChar c) {
   return c == NATIVE_TEXT('\\') || c == NATIVE_TEXT('/') || c == NATIVE_TEXT(':');
 }
 
+// Windows refuses these in any file name, so an archive that holds them cannot install
+// there; they are refused everywhere, so that an archive judged sound is sound on every
+// system.
+bool is_forbidden_character(NativeChar c) {
+  return static_cast<unsigned long>(c) < 0x20 || c == NATIVE_TEXT('<') || c == NATIVE_TEXT('>') ||
+         c == NATIVE_TEXT('"') || c == NATIVE_TEXT('|') || c == NATIVE_TEXT('?') ||
+         c == NATIVE_TEXT('*');
+}
+
 char ascii_upper(NativeChar c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : static_cast<char>(c);
 }
@@ -53,7 +62,10 @@ JudgedName judge_record_name(std::string_view cp936_name) {
   const NativeString& name = judged.native;
   if (std::any_of(name.begin(), name.end(), is_name_separator)) {
     judged.problem = NameProblem::kSeparator;
-  } else if (name.find_first_not_of(NATIVE_TEXT('.')) == NativeString::npos) {
+  } else if (std::any_of(name.begin(), name.end(), is_forbidden_character)) {
+    judged.problem = NameProblem::kForbiddenCharacter;
+  } else if (name.find_first_not_of(NATIVE_TEXT(". ")) == NativeString::npos) {
+    // Windows drops trailing dots and spaces, so ".. " would be the parent directory.
     judged.problem = NameProblem::kDotsOnly;
   } else if (is_device_name(name)) {
     judged.problem = NameProblem::kDeviceName;

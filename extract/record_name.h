@@ -16,7 +16,8 @@ enum class NameProblem {
   kEmpty,
   kNotCodePage936,  // bytes that are not valid code page 936
   kSeparator,       // holds "\", "/" or ":"
-  kDotsOnly,        // ".", ".." and the like name a directory, not a file
+  kForbiddenCharacter,  // < > " | ? * or a control character: no Windows file has them
+  kDotsOnly,        // ".", "..", ". " and the like name a directory, not a file
   kDeviceName,      // CON, NUL, COM1 ... open a device on Windows, with any extension
 };
 

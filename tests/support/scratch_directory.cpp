@@ -1,5 +1,6 @@
 #include "scratch_directory.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -11,8 +12,9 @@ void ScratchDirectoryTest::SetUp() {
   previous_ = fs::current_path();
   std::random_device random;
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  scratch_ = fs::temp_directory_path() /
-             ("dova-" + std::string(info->name()).substr(0, 40) + "-" + std::to_string(random()));
+  std::string name = std::string(info->name()).substr(0, 40);
+  std::replace(name.begin(), name.end(), '/', '-');  // parameterised tests are "Name/0"
+  scratch_ = fs::temp_directory_path() / ("dova-" + name + "-" + std::to_string(random()));
   fs::create_directories(scratch_);
   fs::current_path(scratch_);
 }
