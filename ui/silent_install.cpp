@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 
 #include "console_front_end.h"
@@ -23,16 +22,10 @@ void connect_output_streams() {
   const bool errors_ready = usable(STD_ERROR_HANDLE);
   if (output_ready && errors_ready) return;
   if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
-  if (!output_ready && std::freopen("CONOUT$", "w", stdout) != nullptr) {
-    SetStdHandle(STD_OUTPUT_HANDLE, CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
-                                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                                OPEN_EXISTING, 0, nullptr));
-  }
-  if (!errors_ready && std::freopen("CONOUT$", "w", stderr) != nullptr) {
-    SetStdHandle(STD_ERROR_HANDLE, CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
-                                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                               OPEN_EXISTING, 0, nullptr));
-  }
+  // The console output is written through the stream's own handle (see console_io.h),
+  // so reopening the stream is all it takes.
+  if (!output_ready) std::freopen("CONOUT$", "w", stdout);
+  if (!errors_ready) std::freopen("CONOUT$", "w", stderr);
 }
 
 }  // namespace

@@ -31,10 +31,16 @@ void SpeedButton::paint(HDC dc) const {
   const int shift = pressed_ && hot_ ? 1 : 0;
   const int left = (bounds().width - info.bmWidth) / 2 + shift;
   const int top = (bounds().height - info.bmHeight) / 2 + shift;
+  // Pixel by pixel: a glyph is tiny, and TransparentBlt would need msimg32.dll, which
+  // is no known DLL and so could be planted beside the program.
   const HDC glyph_dc = CreateCompatibleDC(dc);
   const HGDIOBJ old = SelectObject(glyph_dc, glyph_);
-  TransparentBlt(dc, left, top, info.bmWidth, info.bmHeight, glyph_dc, 0, 0, info.bmWidth,
-                 info.bmHeight, transparent_);
+  for (int y = 0; y < info.bmHeight; ++y) {
+    for (int x = 0; x < info.bmWidth; ++x) {
+      const COLORREF colour = GetPixel(glyph_dc, x, y);
+      if (colour != transparent_) SetPixelV(dc, left + x, top + y, colour);
+    }
+  }
   SelectObject(glyph_dc, old);
   DeleteDC(glyph_dc);
 }
