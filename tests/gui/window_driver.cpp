@@ -290,11 +290,13 @@ std::optional<DWORD> SetupProcess::wait_for_exit(DWORD patience) const {
   return code;
 }
 
-std::optional<Capture> SetupProcess::capture(HWND window) const {
+std::optional<Capture> SetupProcess::capture(HWND window, bool settle) const {
   // Let the program finish painting: it is idle once it waits for input again, and
   // the display needs a moment more to show it.
-  WaitForInputIdle(info_.hProcess, 2000);
-  Sleep(300);
+  if (settle) {
+    WaitForInputIdle(info_.hProcess, 2000);
+    Sleep(300);
+  }
   RECT area{};
   if (!GetWindowRect(window, &area)) return std::nullopt;
   Capture capture;

@@ -95,8 +95,9 @@ class SetupProcess {
 
   std::optional<DWORD> wait_for_exit(DWORD patience = kPatience) const;
 
-  // The window as it is on the screen.
-  std::optional<Capture> capture(HWND window) const;
+  // The window as it is on the screen, once the program has finished painting; or,
+  // with `settle` false, right now, even while the program is busy.
+  std::optional<Capture> capture(HWND window, bool settle = true) const;
 
  private:
   explicit SetupProcess(const PROCESS_INFORMATION& info) : info_(info) {}

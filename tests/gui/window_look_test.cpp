@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "window_fixture.h"
 
@@ -128,6 +129,47 @@ TEST_F(WindowLookTest, PanelTitleGlyphAndGaugeShowTheirColours) {
   EXPECT_EQ(count_colour(full, kGaugeInside, kRed), 0);
   dismiss(*setup, box);
   EXPECT_EQ(setup->wait_for_exit(), std::optional<DWORD>(0));
+}
+
+// The installation runs without processing messages; the gauge must paint itself all
+// the same. Big records make it take long enough to watch.
+TEST_F(WindowLookTest, GaugeShowsProgressWhileTheInstallationRuns) {
+  std::vector<FixtureRecord> records;
+  for (int i = 0; i < 20; ++i) records.push_back({"PART" + std::to_string(i) + ".BIN", std::string(8 << 20, 'x')});
+  put_archive(make_archive(records));
+  auto setup = start({a51_in(scratch() / "tools")});
+  ASSERT_TRUE(setup);
+  ASSERT_NE(setup->main_window(), nullptr);
+  const HWND gauge = setup->gauge();
+  ASSERT_NE(gauge, nullptr);
+
+  ASSERT_TRUE(setup->click(setup->push_button(kContinue)));
+  // The lime part's width, sampled from the screen until the success message shows.
+  std::vector<int> widths;
+  while (!setup->wait_for_message_box(0) && widths.size() < 5000) {
+    const std::optional<Capture> shot = setup->capture(gauge, false);
+    if (shot && IsWindowVisible(gauge)) {
+      int lime = 0;
+      while (lime < shot->width && shot->at(lime + 1, 3) == kLime) ++lime;
+      if (widths.empty() || widths.back() != lime) widths.push_back(lime);
+    }
+    Sleep(10);
+  }
+  const std::optional<MessageBoxView> box = setup->wait_for_message_box();
+  ASSERT_TRUE(box.has_value());
+  dismiss(*setup, *box);
+  EXPECT_EQ(setup->wait_for_exit(), std::optional<DWORD>(0));
+
+  std::string seen;
+  for (const int width : widths) seen += std::to_string(width) + " ";
+  int between = 0;
+  for (size_t i = 0; i < widths.size(); ++i) {
+    if (i > 0) {
+      EXPECT_GE(widths[i], widths[i - 1]) << "the bar went back: " << seen;
+    }
+    between += widths[i] > 0 && widths[i] < kGaugeInside.width ? 1 : 0;
+  }
+  EXPECT_GE(between, 3) << "the bar should grow step by step, not jump: " << seen;
 }
 
 }  // namespace
