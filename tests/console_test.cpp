@@ -21,6 +21,10 @@ class ConsoleTest : public ScratchDirectoryTest {
 
   ProgramResult setup(std::vector<std::string> arguments) {
     std::vector<NativeString> native;
+#ifdef _WIN32
+    // On Windows the same program is the installer window unless told otherwise.
+    native.push_back(NATIVE_TEXT("--silent"));
+#endif
     for (const auto& argument : arguments) native.push_back(native_from_utf8(argument));
     return run_program("dova-setup", native, scratch());
   }

@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake make g++ googletest
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
-  wine wine64 locales xvfb xauth x11-utils imagemagick fonts-wqy-zenhei fonts-arphic-ukai
+  wine wine64 locales xvfb xauth x11-utils imagemagick fonts-wqy-zenhei fonts-arphic-ukai fonts-arphic-uming
   clang libclang-rt-14-dev"
 # 32-bit Wine, for the 32-bit Windows tests on machines whose kernel runs 32-bit programs.
 packages_i386="wine32:i386"
