@@ -24,37 +24,14 @@
 #include "file_io.h"
 #include "install_messages.h"
 #include "install_procedure.h"
-#include "recording_window.h"
+#include "install_fixture.h"
 #include "scratch_directory.h"
 #include "target_path.h"
 #include "text_encoding.h"
 
 namespace {
 
-class HostileArchiveTest : public ScratchDirectoryTest {
- protected:
-  void SetUp() override {
-    ScratchDirectoryTest::SetUp();
-    fs::create_directory("tools");
-  }
-
-  static NativeString tools_a51() { return (fs::current_path() / "tools" / "A51.EXE").native(); }
-
-  InstallOutcome install(const NativeString& path_text, FileSystem& files = system_file_system()) {
-    window = RecordingWindow(path_text);
-    return run_install_procedure(window, files);
-  }
-
-  void expect_failure_shown(const std::string& text_part) {
-    ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_NE(window.messages[0].text.find(text_part), std::string::npos) << window.messages[0].text;
-    EXPECT_EQ(window.messages[0].caption, kFailedCaption);
-    EXPECT_EQ(window.messages[0].flags, kMessageErrorIcon);
-    EXPECT_FALSE(window.closed);
-  }
-
-  RecordingWindow window;
-};
+using HostileArchiveTest = InstallTest;
 
 std::string record_of(const std::string& cp936_name, const std::string& data) {
   std::string archive;

@@ -9,7 +9,7 @@
 #include "file_system.h"
 #include "install_messages.h"
 #include "install_procedure.h"
-#include "recording_window.h"
+#include "install_fixture.h"
 #include "scratch_directory.h"
 #include "target_path.h"
 #include "text_encoding.h"
@@ -19,31 +19,6 @@ namespace {
 const std::vector<FixtureRecord> kThreeRecords = {
     {"DOVA.EXE", "main program"}, {"REG51.INC", "P0 DATA 80H\n"}, {"寄存器.INC", "中文"}};
 
-class InstallTest : public ScratchDirectoryTest {
- protected:
-  void SetUp() override {
-    ScratchDirectoryTest::SetUp();
-    fs::create_directory("tools");
-  }
-
-  // The path text for A51.EXE in the scratch "tools" directory, as a user would type it.
-  static NativeString tools_a51() { return (fs::current_path() / "tools" / "A51.EXE").native(); }
-
-  InstallOutcome install(const NativeString& path_text, FileSystem& files = system_file_system()) {
-    window = RecordingWindow(path_text);
-    return run_install_procedure(window, files);
-  }
-
-  void expect_failure_shown(const std::string& text_part) {
-    ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_NE(window.messages[0].text.find(text_part), std::string::npos) << window.messages[0].text;
-    EXPECT_EQ(window.messages[0].caption, kFailedCaption);
-    EXPECT_EQ(window.messages[0].flags, kMessageErrorIcon);
-    EXPECT_FALSE(window.closed);
-  }
-
-  RecordingWindow window;
-};
 
 TEST_F(InstallTest, TypicalRunPlacesRecordZeroBesideA51AndTheRestInDinc) {
   write_file("DUVOVAV.DAT", make_archive(kThreeRecords));
