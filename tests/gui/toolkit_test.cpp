@@ -131,7 +131,8 @@ TEST(OpenDialogFilter, BarsBecomeNulsWithTheClosingPair) {
             std::wstring(L"51汇编程式(A51.EXE)\0A51.EXE\0\0", 25));
 }
 
-TEST(SilentInstall, OnlyTheSilentOptionBeforeAnyDoubleDashAsksForIt) {
+// The console installer's options, and /S as deployment tools pass it, before any "--".
+TEST(SilentInstall, OnlyTheConsoleOptionsBeforeAnyDoubleDashAskForIt) {
   struct Case {
     std::vector<std::wstring> arguments;
     bool silent;
@@ -143,9 +144,20 @@ TEST(SilentInstall, OnlyTheSilentOptionBeforeAnyDoubleDashAsksForIt) {
       {{L"C:\\TOOLS\\A51.EXE", L"--silent"}, true},
       {{L"--", L"--silent"}, false},
       {{L"--SILENT"}, false},
+      {{L"/S"}, true},
+      {{L"/s"}, true},
+      {{L"/S", L"C:\\TOOLS\\A51.EXE"}, true},
+      {{L"--", L"/S"}, false},
+      {{L"/SILENT"}, false},
+      {{L"/S1"}, false},
+      {{L"S"}, false},
+      {{L"--version"}, true},
+      {{L"--help"}, true},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.arguments.size());
+    std::wstring joined;
+    for (const std::wstring& argument : c.arguments) joined += L"[" + argument + L"]";
+    SCOPED_TRACE(std::string(joined.begin(), joined.end()));
     EXPECT_EQ(wants_silent_install(c.arguments), c.silent);
   }
 }

@@ -64,7 +64,7 @@ BOOL CALLBACK check_top(HWND window, LPARAM data) {
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
   if (owner != search.process_id || !IsWindowVisible(window)) return TRUE;
-  if (class_of(window) != search.class_name) return TRUE;
+  if (search.class_name != nullptr && class_of(window) != search.class_name) return TRUE;
   if (search.accept != nullptr && !search.accept(window)) return TRUE;
   search.found = window;
   return FALSE;
@@ -188,6 +188,8 @@ HWND SetupProcess::find_top_window(const wchar_t* class_name, bool (*accept)(HWN
   EnumWindows(check_top, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
+
+HWND SetupProcess::any_window() const { return find_top_window(nullptr, nullptr); }
 
 HWND SetupProcess::main_window(DWORD patience) const {
   return poll(patience, [&] { return find_top_window(L"TForm1", nullptr); });

@@ -60,6 +60,8 @@ class SetupProcess {
   DWORD process_id() const { return info_.dwProcessId; }
   bool running() const;
 
+  // A visible top-level window of the program, of any class, right now; or nullptr.
+  HWND any_window() const;
   // The visible main window (class TForm1), waiting for it to appear.
   HWND main_window(DWORD patience = kPatience) const;
   HWND path_field() const;
@@ -102,6 +104,7 @@ class SetupProcess {
  private:
   explicit SetupProcess(const PROCESS_INFORMATION& info) : info_(info) {}
 
+  // `class_name` nullptr: any class.
   HWND find_top_window(const wchar_t* class_name, bool (*accept)(HWND)) const;
 
   PROCESS_INFORMATION info_{};

@@ -11,6 +11,7 @@
 
 #include "text_encoding.h"
 #include "toolkit/font.h"
+#include "version.h"
 #include "window_fixture.h"
 
 namespace {
@@ -298,6 +299,49 @@ TEST_F(WindowTest, SilentInstallsWithoutAWindow) {
   const ProgramResult missing = run_program("dova-setup", {L"--silent", a51_in(scratch() / "tools")}, setup_dir_);
   EXPECT_EQ(missing.exit_code, 1);
   EXPECT_NE(missing.err.find("DUVOVAV.DAT"), std::string::npos) << missing.err;
+}
+
+// Unattended installs on many machines: whatever goes wrong, no window or message box
+// waits for a user who is not there; the exit code and stderr say what happened.
+TEST_F(WindowTest, SilentFailuresShowNoWindowAndEndWithTheirExitCode) {
+  struct Case {
+    const char* what;
+    std::wstring switch_text;
+    bool archive;
+    std::wstring target;
+    DWORD exit_code;
+  };
+  const Case cases[] = {
+      {"archive missing", L"/S", false, a51_in(scratch() / "tools"), 1},
+      {"target directory missing", L"/s", true, a51_in(scratch() / "nowhere"), 2},
+      {"drive that does not exist", L"--silent", true, L"Q:\\TOOLS\\A51.EXE", 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove(setup_dir_ / "DUVOVAV.DAT");
+    if (c.archive) put_archive(make_archive(kPackage));
+    auto setup = start({c.switch_text, c.target});
+    ASSERT_TRUE(setup);
+    std::optional<DWORD> code;
+    HWND shown = nullptr;
+    for (DWORD waited = 0; !code && waited < SetupProcess::kPatience; waited += 5) {
+      if (shown == nullptr) shown = setup->any_window();
+      code = setup->wait_for_exit(5);
+    }
+    EXPECT_EQ(shown, nullptr) << "a window appeared during a silent install";
+    EXPECT_EQ(code, std::optional<DWORD>(c.exit_code));
+  }
+}
+
+TEST_F(WindowTest, SlashSInstallsSilentlyAndVersionPrintsTheProjectVersion) {
+  put_archive(make_archive(kPackage));
+  const ProgramResult result = run_program("dova-setup", {L"/S", a51_in(scratch() / "tools")}, setup_dir_);
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_EQ(tree_of(scratch() / "tools"), kInstalledTree);
+
+  const ProgramResult version = run_program("dova-setup", {L"--version"}, setup_dir_);
+  EXPECT_EQ(version.exit_code, 0);
+  EXPECT_EQ(version.out, "dova-setup " DOVA_VERSION "\n");
 }
 
 }  // namespace
