@@ -28,6 +28,9 @@ constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kLime = RGB(0, 255, 0);
 
+// The program's icon in dova-setup.rc.
+constexpr int kProgramIconId = 1;
+
 constexpr wchar_t kTitle[] = L"DOVA 中文汇编安装程式";
 
 // Control ids start above IDOK and IDCANCEL, which Enter and Esc send to the form.
@@ -52,6 +55,7 @@ TForm1::TForm1(const std::wstring& path_text)
       JinDu(AnZhuang, Bounds{72, 112, 425, 17}, kJinDuId, form_font()),
       Button4(AnZhuang, Bounds{368, 144, 75, 25}, kButton4Id, L"取消", button_font()),
       Button5(AnZhuang, Bounds{456, 144, 75, 25}, kButton5Id, L"继续", button_font()) {
+  set_icon(kProgramIconId);
   JinDu.set_colours(kLime, kRed);
   OpenPath.filter = L"51汇编程式(A51.EXE)|A51.EXE";
   OpenPath.initial_dir = L"C:\\";

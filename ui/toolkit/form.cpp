@@ -44,6 +44,21 @@ void Form::show() {
   if (focus_ != nullptr) SetFocus(focus_);
 }
 
+void Form::set_icon(int id) {
+  const HINSTANCE program = GetModuleHandleW(nullptr);
+  const struct {
+    WPARAM which;
+    int width_metric, height_metric;
+  } kinds[] = {{ICON_BIG, SM_CXICON, SM_CYICON}, {ICON_SMALL, SM_CXSMICON, SM_CYSMICON}};
+  for (const auto& kind : kinds) {
+    // Shared: the system frees it with the program, and it is loaded once.
+    const HANDLE icon = LoadImageW(program, MAKEINTRESOURCEW(id), IMAGE_ICON,
+                                   GetSystemMetrics(kind.width_metric),
+                                   GetSystemMetrics(kind.height_metric), LR_SHARED);
+    if (icon != nullptr) SendMessageW(handle(), WM_SETICON, kind.which, reinterpret_cast<LPARAM>(icon));
+  }
+}
+
 void Form::close() { PostMessageW(handle(), WM_CLOSE, 0, 0); }
 
 void Form::centre_on_screen() {

@@ -16,6 +16,9 @@ class Form : public WinControl {
   // Closes the form once the running handler has returned.
   void close();
   void set_ends_application(bool ends) { ends_application_ = ends; }
+  // The icon of the program's resources by `id`, for the taskbar and Alt+Tab; none
+  // when the program has no such icon.
+  void set_icon(int id);
 
  protected:
   LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
