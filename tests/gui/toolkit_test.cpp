@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "folder_glyph.h"
@@ -124,6 +125,13 @@ TEST(FolderGlyph, IsAn18By15TwentyFourBitFolderOnTransparentGrey) {
   SelectObject(dc, old);
   DeleteDC(dc);
   DeleteObject(glyph);
+}
+
+TEST(GaugeText, IsTheNumberFollowedByPercent) {
+  const std::pair<int, const wchar_t*> cases[] = {
+      {0, L"0%"}, {5, L"5%"}, {10, L"10%"}, {95, L"95%"}, {100, L"100%"}, {-7, L"-7%"},
+      {-2147483647 - 1, L"-2147483648%"}};
+  for (const auto& [percent, text] : cases) EXPECT_EQ(toolkit::percent_text(percent), text) << percent;
 }
 
 TEST(OpenDialogFilter, BarsBecomeNulsWithTheClosingPair) {

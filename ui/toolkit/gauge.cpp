@@ -8,7 +8,18 @@ namespace {
 constexpr wchar_t kGaugeClass[] = L"TCGauge";
 }
 
-std::wstring percent_text(int percent) { return std::to_wstring(percent) + L"%"; }
+// By hand: std::to_wstring would bring the C library's wide printf, 12 KB, for this.
+std::wstring percent_text(int percent) {
+  const bool negative = percent < 0;
+  unsigned magnitude = negative ? 0u - static_cast<unsigned>(percent) : static_cast<unsigned>(percent);
+  std::wstring text = L"%";
+  do {
+    text.insert(text.begin(), static_cast<wchar_t>(L'0' + magnitude % 10));
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (negative) text.insert(text.begin(), L'-');
+  return text;
+}
 
 TCGauge::TCGauge(WinControl& parent, const Bounds& bounds, int id, HFONT font) : font_(font) {
   register_class(kGaugeClass, 0, nullptr);
