@@ -6,6 +6,7 @@
 
 #include "archive_fixture.h"
 #include "archive_writer.h"
+#include "faulty_file_system.h"
 #include "file_system.h"
 #include "install_messages.h"
 #include "install_procedure.h"
@@ -224,42 +225,10 @@ TEST(TargetPath, DirectoryPartEndsAtTheLastSeparator) {
   }
 }
 
-// The real system, with one operation made to fail.
-class FailingFileSystem : public FileSystem {
- public:
-  enum class Fail { kNothing, kCreateFile, kWrite, kClose };
-  explicit FailingFileSystem(Fail fail, int on_call = 1) : fail_(fail), on_call_(on_call) {}
-
-  bool create_directory(const NativeString& p) override { return real().create_directory(p); }
-  bool is_directory(const NativeString& p) override { return real().is_directory(p); }
-  NativeString short_path(const NativeString& p) override { return real().short_path(p); }
-  std::FILE* create_file(const NativeString& p) override {
-    return fails(Fail::kCreateFile) ? nullptr : real().create_file(p);
-  }
-  std::size_t write(std::FILE* f, const void* data, std::size_t size) override {
-    return fails(Fail::kWrite) ? size / 2 : real().write(f, data, size);
-  }
-  bool close(std::FILE* f) override {
-    const bool closed = real().close(f);
-    return !fails(Fail::kClose) && closed;
-  }
-  bool remove_file(const NativeString& p) override { return real().remove_file(p); }
-  std::size_t max_path_length() const override { return limit; }
-
-  std::size_t limit = system_file_system().max_path_length();
-
- private:
-  static FileSystem& real() { return system_file_system(); }
-  bool fails(Fail what) { return what == fail_ && ++calls_[static_cast<int>(what)] == on_call_; }
-
-  Fail fail_;
-  int on_call_;
-  int calls_[4] = {};
-};
-
 TEST_F(InstallTest, ShortWriteRemovesTheTornFileAndSaysSo) {
   write_file("DUVOVAV.DAT", make_archive({{"FIRST", "1"}, {"BIG", std::string(40000, 'x')}, {"LAST", "3"}}));
-  FailingFileSystem files(FailingFileSystem::Fail::kWrite, 3);  // FIRST, then BIG's second piece
+  FaultyFileSystem files;
+  files.fail(FaultyFileSystem::Call::kWrite, 3);  // FIRST, then BIG's second piece
   const InstallOutcome outcome = install(tools_a51(), files);
   EXPECT_EQ(outcome.status, InstallStatus::kWriteFailed);
   EXPECT_EQ(outcome.partial_file, PartialFile::kRemoved);
@@ -269,7 +238,8 @@ TEST_F(InstallTest, ShortWriteRemovesTheTornFileAndSaysSo) {
 
 TEST_F(InstallTest, FailedCloseIsAFailedWrite) {
   write_file("DUVOVAV.DAT", make_archive(kThreeRecords));
-  FailingFileSystem files(FailingFileSystem::Fail::kClose, 2);
+  FaultyFileSystem files;
+  files.fail(FaultyFileSystem::Call::kClose, 2);
   EXPECT_EQ(install(tools_a51(), files).status, InstallStatus::kWriteFailed);
   expect_failure_shown("REG51.INC”失败");
   EXPECT_EQ(tree_of("tools"), "DINC/\nDOVA.EXE\n");
@@ -277,7 +247,8 @@ TEST_F(InstallTest, FailedCloseIsAFailedWrite) {
 
 TEST_F(InstallTest, FileThatCannotBeCreatedIsReportedNotPassedOver) {
   write_file("DUVOVAV.DAT", make_archive(kThreeRecords));
-  FailingFileSystem files(FailingFileSystem::Fail::kCreateFile, 2);
+  FaultyFileSystem files;
+  files.fail(FaultyFileSystem::Call::kCreateFile, 2);
   EXPECT_EQ(install(tools_a51(), files).status, InstallStatus::kFileCreateFailed);
   expect_failure_shown("无法建立文件");
   EXPECT_EQ(tree_of("tools"), "DINC/\nDOVA.EXE\n");
@@ -299,7 +270,7 @@ TEST_F(InstallTest, DirectoriesThatCannotBeCreatedAreReported) {
 
 TEST_F(InstallTest, OutputPathOverTheLimitIsRefusedBeforeCreation) {
   write_file("DUVOVAV.DAT", make_archive({{"A", "1"}, {"LONGER-NAME.INC", "2"}}));
-  FailingFileSystem files(FailingFileSystem::Fail::kNothing);
+  FaultyFileSystem files;
   const NativeString path = tools_a51();
   files.limit = target_directory(path).size() + 6;  // "A" fits, "DINC/LONGER-NAME.INC" does not
   const InstallOutcome outcome = install(path, files);
