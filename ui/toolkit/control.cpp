@@ -63,6 +63,25 @@ LRESULT WinControl::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcW(handle_, message, wparam, lparam);
 }
 
+LRESULT PaintedControl::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return TRUE;  // painted whole in WM_PAINT
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      const HDC dc = BeginPaint(handle(), &ps);
+      paint(dc);
+      EndPaint(handle(), &ps);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      paint(reinterpret_cast<HDC>(wparam));
+      return 0;
+    default:
+      return WinControl::handle_message(message, wparam, lparam);
+  }
+}
+
 void WinControl::register_class(const wchar_t* class_name, UINT style, HBRUSH background) {
   WNDCLASSEXW info{};
   info.cbSize = sizeof info;

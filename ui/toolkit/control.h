@@ -66,4 +66,16 @@ class WinControl {
   bool own_class_ = false;
 };
 
+// A component of our own window class that draws itself whole: one paint function
+// serves the screen, WM_PRINTCLIENT and memory bitmaps, and with no background erase
+// it does not flicker.
+class PaintedControl : public WinControl {
+ public:
+  // The whole client area, into any DC of at least the component's size.
+  virtual void paint(HDC dc) const = 0;
+
+ protected:
+  LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+};
+
 }  // namespace toolkit

@@ -101,24 +101,4 @@ void paint_gauge(HDC dc, int width, int height, int percent, COLORREF fore_colou
   DeleteDC(mask_dc);
 }
 
-LRESULT TCGauge::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      return TRUE;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      const HDC dc = BeginPaint(handle(), &ps);
-      paint(dc);
-      EndPaint(handle(), &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      paint(reinterpret_cast<HDC>(wparam));
-      return 0;
-    default:
-      break;
-  }
-  return WinControl::handle_message(message, wparam, lparam);
-}
-
 }  // namespace toolkit

@@ -27,7 +27,7 @@ void paint_gauge(HDC dc, int width, int height, int percent, COLORREF fore, COLO
 
 std::wstring percent_text(int percent);
 
-class TCGauge : public WinControl {
+class TCGauge : public PaintedControl {
  public:
   TCGauge(WinControl& parent, const Bounds& bounds, int id, HFONT font);
 
@@ -40,10 +40,7 @@ class TCGauge : public WinControl {
   int percent_done() const { return range_.percent_done(); }
 
   // The whole gauge, into any DC of at least its size.
-  void paint(HDC dc) const;
-
- protected:
-  LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void paint(HDC dc) const override;
 
  private:
   GaugeRange range_;

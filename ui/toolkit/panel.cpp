@@ -26,18 +26,6 @@ void Panel::paint(HDC dc) const {
 
 LRESULT Panel::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_ERASEBKGND:
-      return TRUE;  // painted whole in WM_PAINT: no flicker
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      const HDC dc = BeginPaint(handle(), &ps);
-      paint(dc);
-      EndPaint(handle(), &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      paint(reinterpret_cast<HDC>(wparam));
-      return 0;
     case WM_COMMAND:
       if (reflect_command(wparam, lparam)) return 0;
       break;
@@ -48,7 +36,7 @@ LRESULT Panel::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     default:
       break;
   }
-  return WinControl::handle_message(message, wparam, lparam);
+  return PaintedControl::handle_message(message, wparam, lparam);
 }
 
 }  // namespace toolkit

@@ -10,7 +10,7 @@ namespace toolkit {
 
 class Label;
 
-class Panel : public WinControl {
+class Panel : public PaintedControl {
  public:
   Panel(WinControl& parent, const Bounds& bounds, COLORREF colour);
   ~Panel() override;
@@ -19,7 +19,7 @@ class Panel : public WinControl {
   void add_label(const Label& label) { labels_.push_back(&label); }
 
   // Background and labels, into any DC: the screen, WM_PRINTCLIENT or a memory bitmap.
-  void paint(HDC dc) const;
+  void paint(HDC dc) const override;
 
  protected:
   LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;

@@ -60,18 +60,6 @@ bool SpeedButton::cursor_inside(LPARAM lparam) const {
 
 LRESULT SpeedButton::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_ERASEBKGND:
-      return TRUE;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      const HDC dc = BeginPaint(handle(), &ps);
-      paint(dc);
-      EndPaint(handle(), &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      paint(reinterpret_cast<HDC>(wparam));
-      return 0;
     case WM_MOUSEMOVE: {
       if (!hot_) {
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, handle(), 0};
@@ -104,7 +92,7 @@ LRESULT SpeedButton::handle_message(UINT message, WPARAM wparam, LPARAM lparam) 
     default:
       break;
   }
-  return WinControl::handle_message(message, wparam, lparam);
+  return PaintedControl::handle_message(message, wparam, lparam);
 }
 
 }  // namespace toolkit

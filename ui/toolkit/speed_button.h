@@ -7,7 +7,7 @@
 
 namespace toolkit {
 
-class SpeedButton : public WinControl {
+class SpeedButton : public PaintedControl {
  public:
   // The glyph's pixels of colour `transparent` show the background.
   SpeedButton(WinControl& parent, const Bounds& bounds, int id, HBITMAP glyph,
@@ -15,7 +15,7 @@ class SpeedButton : public WinControl {
 
   Notify on_click;
 
-  void paint(HDC dc) const;
+  void paint(HDC dc) const override;
 
  protected:
   LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
