@@ -119,6 +119,8 @@ const ManifestEntry kManifestEntries[] = {
     {"Windows 8.1", "supportedOS", "Id", "{1f676c76-80e1-4239-95bb-83d0f6d0da78}"},
     {"Windows 10 and 11", "supportedOS", "Id", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"},
     {"paths beyond MAX_PATH", "longPathAware", nullptr, "true"},
+    {"sharp at any DPI, per monitor", "dpiAwareness", nullptr, "PerMonitorV2, PerMonitor"},
+    {"sharp at any DPI before Windows 10", "dpiAware", nullptr, "true/pm"},
 };
 
 TEST(WindowsProgram, ManifestAsksForNoElevationAndNamesSystemsAndCommonControls) {

@@ -22,6 +22,10 @@ export WINELOADER="$loader"
 "$loader" wineboot -i >/dev/null 2>&1 || true
 # Without a window manager, hiding a managed window waits two seconds.
 "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+# DOVA_WINE_DPI makes a prefix whose display has that DPI (96 is 100 %, 192 is 200 %).
+if [ -n "${DOVA_WINE_DPI:-}" ]; then
+  "$loader" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$DOVA_WINE_DPI" /f >/dev/null 2>&1
+fi
 wineserver=/usr/lib/wine/wineserver64
 [ -x "$wineserver" ] || wineserver=$(command -v wineserver)
 "$wineserver" -w

@@ -17,7 +17,6 @@ namespace {
 
 using toolkit::Bounds;
 using toolkit::FontSpec;
-using toolkit::make_font;
 
 constexpr int kFormWidth = 569;
 constexpr int kFormHeight = 185;
@@ -36,25 +35,26 @@ constexpr wchar_t kTitle[] = L"DOVA 中文汇编安装程式";
 // Control ids start above IDOK and IDCANCEL, which Enter and Esc send to the form.
 enum ControlId { kPathNameId = 100, kSpeedButton1Id, kJinDuId, kButton4Id, kButton5Id };
 
-HFONT title_font() { return make_font(FontSpec{L"楷体_GB2312", 27, true, true}); }
-HFONT form_font() { return make_font(FontSpec{L"MS Sans Serif", 11}); }
-HFONT prompt_font() { return make_font(FontSpec{L"System", 11}); }
-HFONT button_font() { return make_font(FontSpec{L"System", 16}); }
+// Character heights at 96 DPI; the components scale them to the display's.
+constexpr FontSpec kTitleFont{L"楷体_GB2312", 27, true, true};
+constexpr FontSpec kFormFont{L"MS Sans Serif", 11};
+constexpr FontSpec kPromptFont{L"System", 11};
+constexpr FontSpec kButtonFont{L"System", 16};
 
 }  // namespace
 
 TForm1::TForm1(const std::wstring& path_text)
     : Form(L"TForm1", kTitle, kFormWidth, kFormHeight),
       AnZhuang(*this, Bounds{0, 0, kFormWidth, kFormHeight}, kBlue),
-      Label2(AnZhuang, Bounds{32, 24, 308, 27}, kTitle, kRed, title_font()),
-      Label4(AnZhuang, Bounds{30, 22, 308, 27}, kTitle, kYellow, title_font()),
-      Label5(AnZhuang, Bounds{72, 60, 163, 16}, native_from_utf8(kPathPrompt), kWhite, prompt_font()),
-      PathName(AnZhuang, Bounds{73, 84, 393, 21}, kPathNameId, form_font()),
+      Label2(AnZhuang, Bounds{32, 24, 308, 27}, kTitle, kRed, kTitleFont),
+      Label4(AnZhuang, Bounds{30, 22, 308, 27}, kTitle, kYellow, kTitleFont),
+      Label5(AnZhuang, Bounds{72, 60, 163, 16}, native_from_utf8(kPathPrompt), kWhite, kPromptFont),
+      PathName(AnZhuang, Bounds{73, 84, 393, 21}, kPathNameId, kFormFont),
       SpeedButton1(AnZhuang, Bounds{473, 84, 23, 22}, kSpeedButton1Id, make_folder_glyph(),
                    kFolderGlyphTransparent, kBlue),
-      JinDu(AnZhuang, Bounds{72, 112, 425, 17}, kJinDuId, form_font()),
-      Button4(AnZhuang, Bounds{368, 144, 75, 25}, kButton4Id, L"取消", button_font()),
-      Button5(AnZhuang, Bounds{456, 144, 75, 25}, kButton5Id, L"继续", button_font()) {
+      JinDu(AnZhuang, Bounds{72, 112, 425, 17}, kJinDuId, kFormFont),
+      Button4(AnZhuang, Bounds{368, 144, 75, 25}, kButton4Id, L"取消", kButtonFont),
+      Button5(AnZhuang, Bounds{456, 144, 75, 25}, kButton5Id, L"继续", kButtonFont) {
   set_icon(kProgramIconId);
   JinDu.set_colours(kLime, kRed);
   OpenPath.filter = L"51汇编程式(A51.EXE)|A51.EXE";

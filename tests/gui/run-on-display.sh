@@ -4,6 +4,7 @@
 # ends it again by its process id, and ends the Wine processes it left in its prefix.
 # Exits 77 (skipped) for a 32-bit program where the kernel cannot run one.
 # Usage: run-on-display.sh LOCALE PROGRAM [ARGUMENT...]
+# DOVA_SCREEN sizes the virtual display (default 1024x768x24); a form at 200 % needs more.
 set -u
 repo_root=$(cd "$(dirname "$0")/../.." && pwd)
 export LC_ALL="$1"
@@ -17,7 +18,7 @@ wineserver=/usr/lib/wine/wineserver64
 [ -x "$wineserver" ] || wineserver=$(command -v wineserver)
 
 display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 "${DOVA_SCREEN:-1024x768x24}" -nolisten tcp 3>"$display_file" 2>/dev/null &
 xvfb_pid=$!
 cleanup() {
   # Wine processes drawing on this display go first, then the display itself.

@@ -6,6 +6,7 @@
 # Usage: show-window.sh BUILD_DIR PACKAGE_DIR [PATH_OF_A51.EXE] [SCREENSHOT.png]
 #   BUILD_DIR   a win64 (or, where it runs, win32) build, e.g. build/win64
 #   PACKAGE_DIR the directory holding DUVOVAV.DAT, made the current directory
+# DOVA_SCREEN sizes the virtual display (default 1024x768x24); a form at 200 % needs more.
 set -eu
 repo_root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "$1" && pwd)
@@ -26,7 +27,7 @@ wineserver=/usr/lib/wine/wineserver64
 [ -x "$wineserver" ] || wineserver=$(command -v wineserver)
 display_file=$(mktemp)
 bitmap=$(mktemp --suffix=.bmp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 "${DOVA_SCREEN:-1024x768x24}" -nolisten tcp 3>"$display_file" 2>/dev/null &
 xvfb_pid=$!
 cleanup() {
   "$wineserver" -k 2>/dev/null || true

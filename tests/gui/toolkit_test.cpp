@@ -1,5 +1,5 @@
 // Our toolkit's own logic, without a display: the gauge's arithmetic and its painting
-// into a memory bitmap, the browse button's glyph, the dialog filter and --silent.
+// into a memory bitmap, DPI scaling, the browse button's glyph, the dialog filter and --silent.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,6 +11,7 @@
 
 #include "folder_glyph.h"
 #include "silent_install.h"
+#include "toolkit/dpi.h"
 #include "toolkit/gauge.h"
 #include "toolkit/open_dialog.h"
 
@@ -22,7 +23,7 @@ constexpr int kWidth = 425;
 constexpr int kHeight = 17;
 
 // The gauge painted at `percent` into a 32-bit memory bitmap, as 0x00RRGGBB, top-down.
-std::vector<std::uint32_t> paint_at(int percent) {
+std::vector<std::uint32_t> paint_at(int percent, int border = 1) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = kWidth;
@@ -34,7 +35,7 @@ std::vector<std::uint32_t> paint_at(int percent) {
   const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   const HGDIOBJ old = SelectObject(dc, bitmap);
   toolkit::paint_gauge(dc, kWidth, kHeight, percent, kLime, kRed,
-                       static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+                       static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), border);
   GdiFlush();
   const auto* first = static_cast<const std::uint32_t*>(bits);
   std::vector<std::uint32_t> pixels(first, first + kWidth * kHeight);
@@ -96,6 +97,26 @@ TEST(GaugePainting, BarBorderAndThePercentageInvertedOverBoth) {
       }
     }
     EXPECT_GT(inverted, 10) << "the percentage shows";
+  }
+}
+
+// At 200 % the border is two pixels wide, as a one-pixel line is at 100 %.
+TEST(GaugePainting, TheBorderIsAsWideAsAsked) {
+  const std::vector<std::uint32_t> pixels = paint_at(0, 2);
+  for (const int x : {0, 1, kWidth - 2, kWidth - 1}) EXPECT_EQ(at(pixels, x, 8), RGB(0, 0, 0)) << x;
+  for (const int y : {0, 1, kHeight - 2, kHeight - 1}) EXPECT_EQ(at(pixels, 10, y), RGB(0, 0, 0)) << y;
+  EXPECT_EQ(at(pixels, 2, 8), kRed);
+  EXPECT_EQ(at(pixels, 10, 2), kRed);
+  EXPECT_EQ(at(pixels, kWidth - 3, 8), kRed);
+}
+
+TEST(Dpi, DesignSizesScaleToTheNearestPixel) {
+  struct Case {
+    int value, dpi, scaled;
+  };
+  for (const Case c : {Case{569, 96, 569}, Case{569, 192, 1138}, Case{185, 144, 278}, Case{17, 120, 21},
+                       Case{1, 120, 1}, Case{1, 144, 2}, Case{0, 192, 0}}) {
+    EXPECT_EQ(toolkit::scale(c.value, c.dpi), c.scaled) << c.value << " at " << c.dpi << " DPI";
   }
 }
 

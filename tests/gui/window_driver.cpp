@@ -115,22 +115,35 @@ COLORREF Capture::at(int x, int y) const {
 }
 
 bool Capture::save_bmp(const std::wstring& path) const {
+  // 24 bits a pixel: in a 32-bit file, viewers take the unused fourth byte for alpha,
+  // and the capture has it 0 (transparent) except where a themed control set it.
+  const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
+  std::vector<std::uint8_t> rows(stride * static_cast<size_t>(height));
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const COLORREF c = at(x, y);
+      std::uint8_t* out = &rows[static_cast<size_t>(y) * stride + static_cast<size_t>(x) * 3];
+      out[0] = GetBValue(c);
+      out[1] = GetGValue(c);
+      out[2] = GetRValue(c);
+    }
+  }
   BITMAPFILEHEADER file{};
   BITMAPINFOHEADER info{};
   info.biSize = sizeof info;
   info.biWidth = width;
   info.biHeight = -height;
   info.biPlanes = 1;
-  info.biBitCount = 32;
+  info.biBitCount = 24;
   info.biCompression = BI_RGB;
-  const DWORD data_size = static_cast<DWORD>(pixels.size() * sizeof(std::uint32_t));
+  const DWORD data_size = static_cast<DWORD>(rows.size());
   file.bfType = 0x4d42;  // "BM"
   file.bfOffBits = sizeof file + sizeof info;
   file.bfSize = file.bfOffBits + data_size;
   std::FILE* out = _wfopen(path.c_str(), L"wb");
   if (out == nullptr) return false;
   bool ok = std::fwrite(&file, sizeof file, 1, out) == 1 && std::fwrite(&info, sizeof info, 1, out) == 1 &&
-            std::fwrite(pixels.data(), 1, data_size, out) == data_size;
+            std::fwrite(rows.data(), 1, data_size, out) == data_size;
   ok = std::fclose(out) == 0 && ok;
   return ok;
 }

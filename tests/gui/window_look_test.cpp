@@ -1,9 +1,12 @@
 // The window as a user sees it: a screen capture, checked at the pixels that matter.
 // The captures are kept beside the test programs (window-*.bmp) for a look by eye.
+// The places below are at 96 DPI; with DOVA_WINE_DPI set (the DPI the Wine prefix was
+// made with) they are checked scaled to it.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -24,8 +27,23 @@ bool amber(COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) > 100 && GetB
 // White text smoothed onto blue keeps its blue; red and green tell how white it is.
 bool whitish(COLORREF c) { return GetRValue(c) > 150 && GetGValue(c) > 150 && GetBValue(c) > 200; }
 
+// The DPI the window is expected at, and a 96-DPI size at it.
+int expected_dpi() {
+  const wchar_t* value = _wgetenv(L"DOVA_WINE_DPI");
+  const int dpi = value != nullptr ? _wtoi(value) : 0;
+  return dpi > 0 ? dpi : 96;
+}
+int s(int value) { return MulDiv(value, expected_dpi(), 96); }
+
+// Where a capture is kept: window-NAME.bmp, or window-NAME-192dpi.bmp at 192 DPI.
+std::wstring capture_path(const std::string& name) {
+  const std::string dpi = expected_dpi() == 96 ? "" : "-" + std::to_string(expected_dpi()) + "dpi";
+  return (program_directory() / ("window-" + name + dpi + ".bmp")).wstring();
+}
+
 struct Area {
   int left, top, width, height;
+  Area scaled() const { return {s(left), s(top), s(left + width) - s(left), s(top + height) - s(top)}; }
 };
 
 int count_in(const Capture& shot, const Area& area, const std::function<bool(COLORREF)>& wanted) {
@@ -40,13 +58,14 @@ int count_colour(const Capture& shot, const Area& area, COLORREF colour) {
   return count_in(shot, area, [colour](COLORREF c) { return c == colour; });
 }
 
-const Area kTitle{30, 22, 320, 32};
-const Area kPrompt{72, 60, 163, 16};
-const Area kBrowse{473, 84, 23, 22};
-const Area kGauge{72, 112, 425, 17};
-// The gauge's inside, where the bar and the percentage are.
-const Area kGaugeInside{73, 113, 423, 15};
-const Area kGaugeText{72 + 180, 113, 65, 15};
+const Area kTitle = Area{30, 22, 320, 32}.scaled();
+const Area kPrompt = Area{72, 60, 163, 16}.scaled();
+const Area kBrowse = Area{473, 84, 23, 22}.scaled();
+const Area kGauge = Area{72, 112, 425, 17}.scaled();
+// The gauge's inside, where the bar and the percentage are, within its border.
+const Area kGaugeInside{kGauge.left + s(1), kGauge.top + s(1), kGauge.width - 2 * s(1),
+                        kGauge.height - 2 * s(1)};
+const Area kGaugeText = Area{72 + 180, 113, 65, 15}.scaled();
 
 class WindowLookTest : public WindowTest {
  protected:
@@ -55,7 +74,7 @@ class WindowLookTest : public WindowTest {
     std::optional<Capture> shot = setup.capture(setup.main_window());
     EXPECT_TRUE(shot.has_value()) << "no capture";
     if (!shot) return {};
-    shot->save_bmp((program_directory() / (std::string("window-") + name + ".bmp")).wstring());
+    shot->save_bmp(capture_path(name));
     return *shot;
   }
 
@@ -71,19 +90,20 @@ TEST_F(WindowLookTest, PanelTitleGlyphAndGaugeShowTheirColours) {
   ASSERT_NE(setup->main_window(), nullptr);
 
   const Capture start = capture_form(*setup, "start");
-  ASSERT_EQ(start.width, 569);
-  ASSERT_EQ(start.height, 185);
-  SCOPED_TRACE("at start");
-  for (const POINT p : {POINT{1, 1}, POINT{567, 183}, POINT{300, 140}, POINT{10, 100}}) {
+  SCOPED_TRACE("at " + std::to_string(expected_dpi()) + " DPI");
+  ASSERT_EQ(start.width, s(569));
+  ASSERT_EQ(start.height, s(185));
+  for (POINT p : {POINT{1, 1}, POINT{567, 183}, POINT{300, 140}, POINT{10, 100}}) {
+    p = {s(p.x), s(p.y)};
     EXPECT_EQ(start.at(p.x, p.y), kBlue) << "panel at " << p.x << "," << p.y;
   }
-  // The yellow face over its red shadow, shifted 2 pixels right and down.
+  // The yellow face over its red shadow, shifted 2 pixels (at 96 DPI) right and down.
   EXPECT_GT(count_in(start, kTitle, yellowish), 300);
   EXPECT_GT(count_in(start, kTitle, reddish), 100);
   int shadow_below_face = 0;
   for (int y = kTitle.top; y < kTitle.top + kTitle.height; ++y) {
     for (int x = kTitle.left; x < kTitle.left + kTitle.width; ++x) {
-      if (reddish(start.at(x, y)) && yellowish(start.at(x - 2, y - 2))) ++shadow_below_face;
+      if (reddish(start.at(x, y)) && yellowish(start.at(x - s(2), y - s(2)))) ++shadow_below_face;
     }
   }
   EXPECT_GT(shadow_below_face, 50) << "no red shadow down and right of the yellow title";
@@ -98,12 +118,16 @@ TEST_F(WindowLookTest, PanelTitleGlyphAndGaugeShowTheirColours) {
   move_aside(box);
   const std::optional<Capture> error_box = setup->capture(box.window);
   ASSERT_TRUE(error_box.has_value());
-  error_box->save_bmp((program_directory() / "window-error-box.bmp").wstring());
+  error_box->save_bmp(capture_path("error-box"));
   const Area whole_box{0, 0, error_box->width, error_box->height};
   EXPECT_GT(count_in(*error_box, whole_box, reddish), 50) << "the error icon (a red stop sign)";
   const Capture empty = capture_form(*setup, "missing");
   EXPECT_EQ(empty.at(kGaugeInside.left + 2, kGaugeInside.top + 2), kRed);
-  EXPECT_EQ(empty.at(kGauge.left, kGauge.top + 8), RGB(0, 0, 0)) << "single border";
+  for (int x = kGauge.left; x < kGaugeInside.left; ++x) {
+    EXPECT_EQ(empty.at(x, kGauge.top + kGauge.height / 2), RGB(0, 0, 0)) << "border at " << x;
+  }
+  EXPECT_NE(empty.at(kGaugeInside.left, kGauge.top + kGauge.height / 2), RGB(0, 0, 0))
+      << "a single border, one pixel at 96 DPI";
   EXPECT_GT(count_colour(empty, kGaugeText, RGB(0, 255, 255)), 5) << "cyan percentage";
   EXPECT_EQ(count_colour(empty, kGaugeInside, RGB(255, 0, 255)), 0);
   EXPECT_EQ(count_colour(empty, kGaugeInside, kLime), 0);
@@ -116,7 +140,7 @@ TEST_F(WindowLookTest, PanelTitleGlyphAndGaugeShowTheirColours) {
   move_aside(box);
   const std::optional<Capture> success_box = setup->capture(box.window);
   ASSERT_TRUE(success_box.has_value());
-  success_box->save_bmp((program_directory() / "window-success-box.bmp").wstring());
+  success_box->save_bmp(capture_path("success-box"));
   const Area all_of_it{0, 0, success_box->width, success_box->height};
   const int amber_pixels = count_in(*success_box, all_of_it, amber);
   EXPECT_GT(amber_pixels, 50) << "the exclamation icon";
@@ -149,10 +173,11 @@ TEST_F(WindowLookTest, GaugeShowsProgressWhileTheInstallationRuns) {
   while (!setup->wait_for_message_box(0) && widths.size() < 5000) {
     const std::optional<Capture> shot = setup->capture(gauge, false);
     if (shot && IsWindowVisible(gauge)) {
-      // Row 1, just inside the border, lies above the centred percentage, whose
+      // The first row inside the border lies above the centred percentage, whose
       // inverted pixels would blur the bar's end on the rows it covers.
+      const int inside = s(1);
       int lime = 0;
-      while (lime + 1 < shot->width && shot->at(lime + 1, 1) == kLime) ++lime;
+      while (lime + inside < shot->width && shot->at(lime + inside, inside) == kLime) ++lime;
       if (widths.empty() || widths.back() != lime) widths.push_back(lime);
     }
     Sleep(10);

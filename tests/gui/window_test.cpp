@@ -10,7 +10,10 @@
 #include <vector>
 
 #include "text_encoding.h"
+#include "toolkit/button.h"
 #include "toolkit/font.h"
+#include "toolkit/form.h"
+#include "toolkit/panel.h"
 #include "version.h"
 #include "window_fixture.h"
 
@@ -107,6 +110,46 @@ TEST_F(WindowTest, FormIsBorderlessCentredAndItsControlsSitWhereTheyBelong) {
   }
   ASSERT_TRUE(setup->click(setup->push_button(kCancel)));
   EXPECT_EQ(setup->wait_for_exit(), std::optional<DWORD>(0));
+}
+
+// What Windows sends when a form is dragged onto a display at 150 %. In this process,
+// as the message carries a pointer to the suggested place.
+TEST(ToolkitDpi, AFormTakesTheSuggestedPlaceAndScalesItsComponentsAndFonts) {
+  toolkit::Form form(L"DovaDpiTestForm", L"", 200, 100);
+  toolkit::Panel panel(form, toolkit::Bounds{0, 0, 200, 100}, RGB(0, 0, 255));
+  const toolkit::FontSpec font{L"System", 16};
+  toolkit::Button button(panel, toolkit::Bounds{20, 30, 75, 25}, 100, L"OK", font);
+  ASSERT_EQ(form.dpi(), 96) << "the tests' Wine prefix is at 96 DPI";
+
+  const int dpi = 144;
+  const auto s = [dpi](int value) { return MulDiv(value, dpi, 96); };
+  const RECT suggested{10, 20, 10 + s(200), 20 + s(100)};
+  SendMessageW(form.handle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+               reinterpret_cast<LPARAM>(&suggested));
+
+  RECT outside{};
+  GetWindowRect(form.handle(), &outside);
+  EXPECT_EQ(outside.left, suggested.left);
+  EXPECT_EQ(outside.top, suggested.top);
+  EXPECT_EQ(outside.right, suggested.right);
+  EXPECT_EQ(outside.bottom, suggested.bottom);
+  RECT panel_area{};
+  GetClientRect(panel.handle(), &panel_area);
+  EXPECT_EQ(panel_area.right, s(200));
+  EXPECT_EQ(panel_area.bottom, s(100));
+  RECT button_area{};
+  GetWindowRect(button.handle(), &button_area);
+  MapWindowPoints(nullptr, panel.handle(), reinterpret_cast<POINT*>(&button_area), 2);
+  EXPECT_EQ(button_area.left, s(20));
+  EXPECT_EQ(button_area.top, s(30));
+  EXPECT_EQ(button_area.right - button_area.left, s(75));
+  EXPECT_EQ(button_area.bottom - button_area.top, s(25));
+  EXPECT_EQ(button.dpi(), dpi);
+
+  LOGFONTW shown{};
+  const auto button_font = reinterpret_cast<HFONT>(SendMessageW(button.handle(), WM_GETFONT, 0, 0));
+  ASSERT_NE(GetObjectW(button_font, sizeof shown, &shown), 0);
+  EXPECT_EQ(shown.lfHeight, -s(16)) << "the button's font made anew at the new DPI";
 }
 
 TEST(FontFallback, TheTitleFaceFallsBackToSomeKaiFace) {

@@ -7,7 +7,8 @@ namespace toolkit {
 
 class Button : public WinControl {
  public:
-  Button(WinControl& parent, const Bounds& bounds, int id, const std::wstring& caption, HFONT font);
+  Button(WinControl& parent, const Bounds& bounds, int id, const std::wstring& caption,
+         const FontSpec& font);
 
   Notify on_click;
   void on_command(WORD code) override;

@@ -36,8 +36,9 @@ std::wstring WinControl::text() const {
 
 void WinControl::set_text(const std::wstring& text) { SetWindowTextW(handle_, text.c_str()); }
 
-void WinControl::set_font(HFONT font) {
-  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+void WinControl::set_font(const FontSpec& font) {
+  font_ = font;
+  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(make_font(font_, dpi_)), TRUE);
 }
 
 WinControl* WinControl::from_handle(HWND window) {
@@ -47,16 +48,27 @@ WinControl* WinControl::from_handle(HWND window) {
 void WinControl::create(const wchar_t* class_name, const std::wstring& text, DWORD style,
                         DWORD ex_style, HWND parent, const Bounds& bounds, int id) {
   bounds_ = bounds;
+  dpi_ = dpi_of(parent);
   WNDCLASSEXW info{};
   info.cbSize = sizeof info;
   own_class_ = GetClassInfoExW(GetModuleHandleW(nullptr), class_name, &info) != 0 &&
                info.lpfnWndProc == &WinControl::window_procedure;
   const HMENU menu_or_id = (style & WS_CHILD) != 0 ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
-  handle_ = CreateWindowExW(ex_style, class_name, text.c_str(), style, bounds.left, bounds.top,
-                            bounds.width, bounds.height, parent, menu_or_id,
+  handle_ = CreateWindowExW(ex_style, class_name, text.c_str(), style, scaled(bounds.left),
+                            scaled(bounds.top), width(), height(), parent, menu_or_id,
                             GetModuleHandleW(nullptr), own_class_ ? this : nullptr);
   if (handle_ == nullptr) throw std::runtime_error("CreateWindowEx failed");
   if (!own_class_) SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+void WinControl::set_dpi(int dpi) {
+  dpi_ = dpi;
+  // A top-level window keeps its place; a child's is part of the layout.
+  const bool child = (GetWindowLongPtrW(handle_, GWL_STYLE) & WS_CHILD) != 0;
+  SetWindowPos(handle_, nullptr, scaled(bounds_.left), scaled(bounds_.top), width(), height(),
+               SWP_NOZORDER | SWP_NOACTIVATE | (child ? 0 : SWP_NOMOVE));
+  if (font_.height > 0) set_font(font_);
+  InvalidateRect(handle_, nullptr, TRUE);
 }
 
 LRESULT WinControl::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -8,6 +8,9 @@
 #include <functional>
 #include <string>
 
+#include "dpi.h"
+#include "font.h"
+
 namespace toolkit {
 
 struct Bounds {
@@ -30,13 +33,24 @@ class WinControl {
   virtual ~WinControl();
 
   HWND handle() const { return handle_; }
+  // Place and size at 96 DPI, as designed.
   const Bounds& bounds() const { return bounds_; }
+  // The DPI the component is shown at, and a design size at that DPI.
+  int dpi() const { return dpi_; }
+  int scaled(int value) const { return scale(value, dpi_); }
+  // Width and height on the screen.
+  int width() const { return scaled(bounds_.width); }
+  int height() const { return scaled(bounds_.height); }
+
+  // Shows the component at `dpi`: scaled place, size and font.
+  virtual void set_dpi(int dpi);
 
   bool visible() const;
   void set_visible(bool visible);
   std::wstring text() const;
   void set_text(const std::wstring& text);
-  void set_font(HFONT font);
+  // The font of a standard control, kept at the component's DPI.
+  void set_font(const FontSpec& font);
 
   // A notification (WM_COMMAND) that a standard control sent to its parent.
   virtual void on_command(WORD /*code*/) {}
@@ -45,7 +59,8 @@ class WinControl {
   static WinControl* from_handle(HWND window);
 
  protected:
-  // Creates the window; for our own classes `this` is attached at WM_NCCREATE.
+  // Creates the window at the parent's DPI (a top-level window: the system's); for our
+  // own classes `this` is attached at WM_NCCREATE.
   void create(const wchar_t* class_name, const std::wstring& text, DWORD style, DWORD ex_style,
               HWND parent, const Bounds& bounds, int id);
 
@@ -63,6 +78,8 @@ class WinControl {
 
   HWND handle_ = nullptr;
   Bounds bounds_;
+  int dpi_ = kDesignDpi;
+  FontSpec font_;
   bool own_class_ = false;
 };
 

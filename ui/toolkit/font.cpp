@@ -1,7 +1,6 @@
 #include "font.h"
 
-#include <map>
-#include <tuple>
+#include "dpi.h"
 
 namespace toolkit {
 namespace {
@@ -77,25 +76,39 @@ std::wstring resolve_face(const std::wstring& face, int height) {
   return resolve(face, height).found;
 }
 
-HFONT make_font(const FontSpec& spec) {
-  static std::map<std::tuple<std::wstring, int, bool, bool>, HFONT> made;
-  const auto key = std::make_tuple(spec.face, spec.height, spec.bold, spec.italic);
-  if (const auto known = made.find(key); known != made.end()) return known->second;
+HFONT make_font(const FontSpec& spec, int dpi) {
+  const int height = scale(spec.height, dpi);
+  // A window needs a handful of fonts at one or two DPIs: a short list does, without
+  // the code of a map.
+  struct Made {
+    FontSpec spec;
+    HFONT font;
+  };
+  static Made made[16];
+  static size_t count = 0;
+  for (size_t i = 0; i < count; ++i) {
+    const FontSpec& known = made[i].spec;
+    if (known.height == height && known.bold == spec.bold && known.italic == spec.italic &&
+        wcscmp(known.face, spec.face) == 0) {
+      return made[i].font;
+    }
+  }
 
   LOGFONTW font{};
-  font.lfHeight = -spec.height;
+  font.lfHeight = -height;
   font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
   font.lfItalic = spec.italic ? TRUE : FALSE;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = DEFAULT_QUALITY;
-  const FaceSearch face = resolve(spec.face, spec.height);
+  const FaceSearch face = resolve(spec.face, height);
   wcsncpy(font.lfFaceName, face.found.c_str(), LF_FACESIZE - 1);
   // A bitmap face scaled to a height it was not drawn for is unreadable, and has no
   // Chinese glyphs: let the mapper pick an outline face of that height instead.
   if (face.raster) font.lfOutPrecision = OUT_TT_ONLY_PRECIS;
   HFONT handle = CreateFontIndirectW(&font);
   if (handle == nullptr) handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  made.emplace(key, handle);
+  // Past the list's end a font is made anew each time; still never freed, as promised.
+  if (count < sizeof made / sizeof made[0]) made[count++] = {{spec.face, height, spec.bold, spec.italic}, handle};
   return handle;
 }
 

@@ -2,6 +2,10 @@
 
 #include "application.h"
 
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
 namespace toolkit {
 
 namespace {
@@ -11,6 +15,12 @@ BOOL CALLBACK note_first_tab_stop(HWND window, LPARAM data) {
   if ((style & WS_TABSTOP) == 0 || (style & WS_VISIBLE) == 0 || (style & WS_DISABLED) != 0) return TRUE;
   *reinterpret_cast<HWND*>(data) = window;
   return FALSE;
+}
+
+BOOL CALLBACK rescale_child(HWND window, LPARAM dpi) {
+  // Every descendant: the components on panels too. Windows not of ours have no object.
+  if (WinControl* control = WinControl::from_handle(window)) control->set_dpi(static_cast<int>(dpi));
+  return TRUE;
 }
 
 // The first control in tab order, however deep in panels it lies.
@@ -28,6 +38,14 @@ Form::Form(const wchar_t* class_name, const std::wstring& caption, int client_wi
   // WS_POPUP without WS_CAPTION or a frame: the client area is the whole window.
   create(class_name, caption, WS_POPUP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, nullptr,
          Bounds{0, 0, client_width, client_height}, 0);
+  // Made at the system's DPI; the display it is on may have another.
+  const int own_dpi = dpi_of(handle());
+  if (own_dpi != dpi()) WinControl::set_dpi(own_dpi);
+}
+
+void Form::set_dpi(int dpi) {
+  WinControl::set_dpi(dpi);
+  EnumChildWindows(handle(), rescale_child, dpi);
 }
 
 Form::~Form() { application().forget_form(*this); }
@@ -62,8 +80,8 @@ void Form::set_icon(int id) {
 void Form::close() { PostMessageW(handle(), WM_CLOSE, 0, 0); }
 
 void Form::centre_on_screen() {
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - bounds().width) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - bounds().height) / 2;
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width()) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height()) / 2;
   SetWindowPos(handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -83,6 +101,16 @@ LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
       // IDOK and IDCANCEL from Enter and Esc in the loop are not ours: no default button.
       reflect_command(wparam, lparam);
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a display of another DPI, or its scale changed: scale everything,
+      // then take the place the system suggests.
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
+      const int dpi = HIWORD(wparam);
+      set_dpi(dpi);
+      SetWindowPos(handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_DESTROY:
       if (ends_application_) PostQuitMessage(0);
       return 0;

@@ -13,6 +13,8 @@ class Form : public WinControl {
   ~Form() override;
 
   void show();
+  // Scales the form and every component on it to `dpi`.
+  void set_dpi(int dpi) override;
   // Closes the form once the running handler has returned.
   void close();
   void set_ends_application(bool ends) { ends_application_ = ends; }

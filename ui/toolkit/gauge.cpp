@@ -21,7 +21,8 @@ std::wstring percent_text(int percent) {
   return text;
 }
 
-TCGauge::TCGauge(WinControl& parent, const Bounds& bounds, int id, HFONT font) : font_(font) {
+TCGauge::TCGauge(WinControl& parent, const Bounds& bounds, int id, const FontSpec& font)
+    : font_(font) {
   register_class(kGaugeClass, 0, nullptr);
   create(kGaugeClass, percent_text(0), WS_CHILD, 0, parent.handle(), bounds, id);
 }
@@ -54,15 +55,19 @@ void TCGauge::set_colours(COLORREF fore, COLORREF back) {
 }
 
 void TCGauge::paint(HDC dc) const {
-  paint_gauge(dc, bounds().width, bounds().height, percent_done(), fore_, back_, font_);
+  paint_gauge(dc, width(), height(), percent_done(), fore_, back_, make_font(font_, dpi()),
+              scaled(1));
 }
 
 void paint_gauge(HDC dc, int width, int height, int percent, COLORREF fore_colour,
-                 COLORREF back_colour, HFONT font) {
+                 COLORREF back_colour, HFONT font, int border) {
   RECT frame{0, 0, width, height};
-  FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  for (int i = 0; i < border; ++i) {
+    FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    InflateRect(&frame, -1, -1);
+  }
 
-  RECT inside{1, 1, width - 1, height - 1};
+  RECT inside{border, border, width - border, height - border};
   const int inner_width = std::max(0, static_cast<int>(inside.right - inside.left));
   RECT bar = inside;
   bar.right = inside.left + inner_width * percent / 100;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "control.h"
+#include "font.h"
 
 namespace toolkit {
 
@@ -22,14 +23,16 @@ struct GaugeRange {
   int percent_done() const;
 };
 
-// The whole gauge at `percent` into any DC of at least width x height, at its origin.
-void paint_gauge(HDC dc, int width, int height, int percent, COLORREF fore, COLORREF back, HFONT font);
+// The whole gauge at `percent` into any DC of at least width x height, at its origin,
+// with a border `border` pixels wide.
+void paint_gauge(HDC dc, int width, int height, int percent, COLORREF fore, COLORREF back, HFONT font,
+                 int border = 1);
 
 std::wstring percent_text(int percent);
 
 class TCGauge : public PaintedControl {
  public:
-  TCGauge(WinControl& parent, const Bounds& bounds, int id, HFONT font);
+  TCGauge(WinControl& parent, const Bounds& bounds, int id, const FontSpec& font);
 
   int min_value() const { return range_.min_value; }
   int max_value() const { return range_.max_value; }
@@ -46,7 +49,7 @@ class TCGauge : public PaintedControl {
   GaugeRange range_;
   COLORREF fore_ = RGB(0, 0, 0);
   COLORREF back_ = RGB(255, 255, 255);
-  HFONT font_;
+  FontSpec font_;
 };
 
 }  // namespace toolkit

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "control.h"
+#include "font.h"
 
 namespace toolkit {
 
@@ -14,16 +15,18 @@ class Panel;
 
 class Label {
  public:
-  Label(Panel& parent, const Bounds& bounds, const std::wstring& text, COLORREF colour, HFONT font);
+  Label(Panel& parent, const Bounds& bounds, const std::wstring& text, COLORREF colour,
+        const FontSpec& font);
 
   const std::wstring& text() const { return text_; }
-  void paint(HDC dc) const;
+  // At `dpi`: place and font scaled from their design values.
+  void paint(HDC dc, int dpi) const;
 
  private:
   Bounds bounds_;
   std::wstring text_;
   COLORREF colour_;
-  HFONT font_;
+  FontSpec font_;
 };
 
 }  // namespace toolkit

@@ -19,9 +19,9 @@ Panel::Panel(WinControl& parent, const Bounds& bounds, COLORREF colour)
 Panel::~Panel() { DeleteObject(brush_); }
 
 void Panel::paint(HDC dc) const {
-  RECT area{0, 0, bounds().width, bounds().height};
+  RECT area{0, 0, width(), height()};
   FillRect(dc, &area, brush_);
-  for (const Label* label : labels_) label->paint(dc);
+  for (const Label* label : labels_) label->paint(dc, dpi());
 }
 
 LRESULT Panel::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -16,7 +16,7 @@ SpeedButton::SpeedButton(WinControl& parent, const Bounds& bounds, int id, HBITM
 }
 
 void SpeedButton::paint(HDC dc) const {
-  RECT area{0, 0, bounds().width, bounds().height};
+  RECT area{0, 0, width(), height()};
   const HBRUSH brush = CreateSolidBrush(background_);
   FillRect(dc, &area, brush);
   DeleteObject(brush);
@@ -28,17 +28,21 @@ void SpeedButton::paint(HDC dc) const {
 
   BITMAP info{};
   GetObjectW(glyph_, sizeof info, &info);
-  const int shift = pressed_ && hot_ ? 1 : 0;
-  const int left = (bounds().width - info.bmWidth) / 2 + shift;
-  const int top = (bounds().height - info.bmHeight) / 2 + shift;
-  // Pixel by pixel: a glyph is tiny, and TransparentBlt would need msimg32.dll, which
-  // is no known DLL and so could be planted beside the program.
+  const int shift = pressed_ && hot_ ? scaled(1) : 0;
+  const int left = (width() - scaled(info.bmWidth)) / 2 + shift;
+  const int top = (height() - scaled(info.bmHeight)) / 2 + shift;
+  // Pixel by pixel, each glyph pixel a block of the display's pixels, so the glyph
+  // stays sharp at any DPI: a glyph is tiny, and TransparentBlt would need msimg32.dll,
+  // which is no known DLL and so could be planted beside the program.
   const HDC glyph_dc = CreateCompatibleDC(dc);
   const HGDIOBJ old = SelectObject(glyph_dc, glyph_);
   for (int y = 0; y < info.bmHeight; ++y) {
     for (int x = 0; x < info.bmWidth; ++x) {
       const COLORREF colour = GetPixel(glyph_dc, x, y);
-      if (colour != transparent_) SetPixelV(dc, left + x, top + y, colour);
+      if (colour == transparent_) continue;
+      const RECT block{left + scaled(x), top + scaled(y), left + scaled(x + 1), top + scaled(y + 1)};
+      SetDCBrushColor(dc, colour);
+      FillRect(dc, &block, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     }
   }
   SelectObject(glyph_dc, old);
@@ -55,7 +59,7 @@ void SpeedButton::set_state(bool hot, bool pressed) {
 bool SpeedButton::cursor_inside(LPARAM lparam) const {
   const int x = GET_X_LPARAM(lparam);
   const int y = GET_Y_LPARAM(lparam);
-  return x >= 0 && y >= 0 && x < bounds().width && y < bounds().height;
+  return x >= 0 && y >= 0 && x < width() && y < height();
 }
 
 LRESULT SpeedButton::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
