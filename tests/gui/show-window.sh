@@ -13,6 +13,8 @@ build=$(cd "$1" && pwd)
 package=$(cd "$2" && pwd)
 a51=$(printf '%s' "${3:-}" | tr / '\\')
 screenshot=${4:-$build/window.png}
+# Absolute: the program runs in the package directory.
+case "$screenshot" in /*) ;; *) screenshot=$(pwd)/$screenshot ;; esac
 . "$repo_root/tools/wine-env.sh"
 
 # Wine sees the Unix file system as drive Z:.
