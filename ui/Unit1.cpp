@@ -16,7 +16,7 @@ TForm1* Form1 = nullptr;
 namespace {
 
 using toolkit::Bounds;
-using toolkit::FontSpec;
+using toolkit::FontStyle;
 
 constexpr int kFormWidth = 569;
 constexpr int kFormHeight = 185;
@@ -36,10 +36,10 @@ constexpr wchar_t kTitle[] = L"DOVA 中文汇编安装程式";
 enum ControlId { kPathNameId = 100, kSpeedButton1Id, kJinDuId, kButton4Id, kButton5Id };
 
 // Character heights at 96 DPI; the components scale them to the display's.
-constexpr FontSpec kTitleFont{L"楷体_GB2312", 27, true, true};
-constexpr FontSpec kFormFont{L"MS Sans Serif", 11};
-constexpr FontSpec kPromptFont{L"System", 11};
-constexpr FontSpec kButtonFont{L"System", 16};
+constexpr FontStyle kTitleFont{L"楷体_GB2312", 27, true, true};
+constexpr FontStyle kFormFont{L"MS Sans Serif", 11};
+constexpr FontStyle kPromptFont{L"System", 11};
+constexpr FontStyle kButtonFont{L"System", 16};
 
 }  // namespace
 

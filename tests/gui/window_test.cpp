@@ -117,7 +117,7 @@ TEST_F(WindowTest, FormIsBorderlessCentredAndItsControlsSitWhereTheyBelong) {
 TEST(ToolkitDpi, AFormTakesTheSuggestedPlaceAndScalesItsComponentsAndFonts) {
   toolkit::Form form(L"DovaDpiTestForm", L"", 200, 100);
   toolkit::Panel panel(form, toolkit::Bounds{0, 0, 200, 100}, RGB(0, 0, 255));
-  const toolkit::FontSpec font{L"System", 16};
+  const toolkit::FontStyle font{L"System", 16};
   toolkit::Button button(panel, toolkit::Bounds{20, 30, 75, 25}, 100, L"OK", font);
   ASSERT_EQ(form.dpi(), 96) << "the tests' Wine prefix is at 96 DPI";
 

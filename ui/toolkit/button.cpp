@@ -3,7 +3,7 @@
 namespace toolkit {
 
 Button::Button(WinControl& parent, const Bounds& bounds, int id, const std::wstring& caption,
-               const FontSpec& font) {
+               const FontStyle& font) {
   create(L"Button", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0,
          parent.handle(), bounds, id);
   set_font(font);

@@ -8,7 +8,7 @@ namespace toolkit {
 class Button : public WinControl {
  public:
   Button(WinControl& parent, const Bounds& bounds, int id, const std::wstring& caption,
-         const FontSpec& font);
+         const FontStyle& font);
 
   Notify on_click;
   void on_command(WORD code) override;

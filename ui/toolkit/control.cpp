@@ -36,7 +36,7 @@ std::wstring WinControl::text() const {
 
 void WinControl::set_text(const std::wstring& text) { SetWindowTextW(handle_, text.c_str()); }
 
-void WinControl::set_font(const FontSpec& font) {
+void WinControl::set_font(const FontStyle& font) {
   font_ = font;
   SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(make_font(font_, dpi_)), TRUE);
 }

@@ -50,7 +50,7 @@ class WinControl {
   std::wstring text() const;
   void set_text(const std::wstring& text);
   // The font of a standard control, kept at the component's DPI.
-  void set_font(const FontSpec& font);
+  void set_font(const FontStyle& font);
 
   // A notification (WM_COMMAND) that a standard control sent to its parent.
   virtual void on_command(WORD /*code*/) {}
@@ -79,7 +79,7 @@ class WinControl {
   HWND handle_ = nullptr;
   Bounds bounds_;
   int dpi_ = kDesignDpi;
-  FontSpec font_;
+  FontStyle font_;
   bool own_class_ = false;
 };
 

@@ -7,7 +7,7 @@ namespace toolkit {
 
 class Edit : public WinControl {
  public:
-  Edit(WinControl& parent, const Bounds& bounds, int id, const FontSpec& font);
+  Edit(WinControl& parent, const Bounds& bounds, int id, const FontStyle& font);
 };
 
 }  // namespace toolkit

@@ -76,31 +76,31 @@ std::wstring resolve_face(const std::wstring& face, int height) {
   return resolve(face, height).found;
 }
 
-HFONT make_font(const FontSpec& spec, int dpi) {
-  const int height = scale(spec.height, dpi);
+HFONT make_font(const FontStyle& style, int dpi) {
+  const int height = scale(style.height, dpi);
   // A window needs a handful of fonts at one or two DPIs: a short list does, without
   // the code of a map.
   struct Made {
-    FontSpec spec;
+    FontStyle style;
     HFONT font;
   };
   static Made made[16];
   static size_t count = 0;
   for (size_t i = 0; i < count; ++i) {
-    const FontSpec& known = made[i].spec;
-    if (known.height == height && known.bold == spec.bold && known.italic == spec.italic &&
-        wcscmp(known.face, spec.face) == 0) {
+    const FontStyle& known = made[i].style;
+    if (known.height == height && known.bold == style.bold && known.italic == style.italic &&
+        wcscmp(known.face, style.face) == 0) {
       return made[i].font;
     }
   }
 
   LOGFONTW font{};
   font.lfHeight = -height;
-  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  font.lfItalic = spec.italic ? TRUE : FALSE;
+  font.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = style.italic ? TRUE : FALSE;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = DEFAULT_QUALITY;
-  const FaceSearch face = resolve(spec.face, height);
+  const FaceSearch face = resolve(style.face, height);
   wcsncpy(font.lfFaceName, face.found.c_str(), LF_FACESIZE - 1);
   // A bitmap face scaled to a height it was not drawn for is unreadable, and has no
   // Chinese glyphs: let the mapper pick an outline face of that height instead.
@@ -108,7 +108,7 @@ HFONT make_font(const FontSpec& spec, int dpi) {
   HFONT handle = CreateFontIndirectW(&font);
   if (handle == nullptr) handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   // Past the list's end a font is made anew each time; still never freed, as promised.
-  if (count < sizeof made / sizeof made[0]) made[count++] = {{spec.face, height, spec.bold, spec.italic}, handle};
+  if (count < sizeof made / sizeof made[0]) made[count++] = {{style.face, height, style.bold, style.italic}, handle};
   return handle;
 }
 

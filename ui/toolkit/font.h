@@ -9,7 +9,7 @@
 
 namespace toolkit {
 
-struct FontSpec {
+struct FontStyle {
   const wchar_t* face = L"";  // a name that lives as long as the program, e.g. a literal
   int height = 0;  // character height in pixels, internal leading excluded
   bool bold = false;
@@ -20,8 +20,8 @@ struct FontSpec {
 // first installed face of its fallbacks, else an empty name (the system's default).
 std::wstring resolve_face(const std::wstring& face, int height);
 
-// `spec` at `dpi`, its height being at 96 DPI: a font for the whole process lifetime;
+// `style` at `dpi`, its height being at 96 DPI: a font for the whole process lifetime;
 // fonts are few and shared, never freed.
-HFONT make_font(const FontSpec& spec, int dpi);
+HFONT make_font(const FontStyle& style, int dpi);
 
 }  // namespace toolkit

@@ -21,7 +21,7 @@ std::wstring percent_text(int percent) {
   return text;
 }
 
-TCGauge::TCGauge(WinControl& parent, const Bounds& bounds, int id, const FontSpec& font)
+TCGauge::TCGauge(WinControl& parent, const Bounds& bounds, int id, const FontStyle& font)
     : font_(font) {
   register_class(kGaugeClass, 0, nullptr);
   create(kGaugeClass, percent_text(0), WS_CHILD, 0, parent.handle(), bounds, id);

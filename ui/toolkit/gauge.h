@@ -32,7 +32,7 @@ std::wstring percent_text(int percent);
 
 class TCGauge : public PaintedControl {
  public:
-  TCGauge(WinControl& parent, const Bounds& bounds, int id, const FontSpec& font);
+  TCGauge(WinControl& parent, const Bounds& bounds, int id, const FontStyle& font);
 
   int min_value() const { return range_.min_value; }
   int max_value() const { return range_.max_value; }
@@ -49,7 +49,7 @@ class TCGauge : public PaintedControl {
   GaugeRange range_;
   COLORREF fore_ = RGB(0, 0, 0);
   COLORREF back_ = RGB(255, 255, 255);
-  FontSpec font_;
+  FontStyle font_;
 };
 
 }  // namespace toolkit

@@ -5,7 +5,7 @@
 namespace toolkit {
 
 Label::Label(Panel& parent, const Bounds& bounds, const std::wstring& text, COLORREF colour,
-             const FontSpec& font)
+             const FontStyle& font)
     : bounds_(bounds), text_(text), colour_(colour), font_(font) {
   parent.add_label(*this);
 }

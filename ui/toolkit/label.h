@@ -16,7 +16,7 @@ class Panel;
 class Label {
  public:
   Label(Panel& parent, const Bounds& bounds, const std::wstring& text, COLORREF colour,
-        const FontSpec& font);
+        const FontStyle& font);
 
   const std::wstring& text() const { return text_; }
   // At `dpi`: place and font scaled from their design values.
@@ -26,7 +26,7 @@ class Label {
   Bounds bounds_;
   std::wstring text_;
   COLORREF colour_;
-  FontSpec font_;
+  FontStyle font_;
 };
 
 }  // namespace toolkit
