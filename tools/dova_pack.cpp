@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "archive_inspection.h"
+#include "archive_report.h"
 #include "archive_packing.h"
 #include "command_line.h"
 #include "console_io.h"

@@ -1,4 +1,4 @@
-#include "archive_inspection.h"
+#include "archive_report.h"
 
 #include <algorithm>
 #include <vector>
