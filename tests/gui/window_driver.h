@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "argument_quoting.h"
+
 struct MessageBoxView {
   HWND window = nullptr;
   std::wstring caption;
@@ -41,8 +43,6 @@ struct Capture {
   bool save_bmp(const std::wstring& path) const;
 };
 
-// Quotes one argument so that CommandLineToArgvW gives it back unchanged.
-std::wstring quote_argument(const std::wstring& argument);
 
 class SetupProcess {
  public:

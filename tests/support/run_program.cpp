@@ -1,5 +1,9 @@
 #include "run_program.h"
 
+#ifdef _WIN32
+#include "argument_quoting.h"
+#endif
+
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -38,22 +42,6 @@ fs::path program_directory() {
 
 namespace {
 
-// Quotes one argument the way CommandLineToArgvW splits it again.
-std::wstring quoted_argument(const std::wstring& argument) {
-  std::wstring result = L"\"";
-  std::size_t backslashes = 0;
-  for (wchar_t c : argument) {
-    if (c == L'\\') {
-      ++backslashes;
-      continue;
-    }
-    result.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-    backslashes = 0;
-    result.push_back(c);
-  }
-  result.append(backslashes * 2, L'\\');
-  return result + L"\"";
-}
 
 HANDLE inheritable(const fs::path& path, DWORD access, DWORD disposition) {
   SECURITY_ATTRIBUTES security{sizeof(security), nullptr, TRUE};
@@ -67,8 +55,8 @@ HANDLE inheritable(const fs::path& path, DWORD access, DWORD disposition) {
 ProgramResult run_program(const std::string& program, const std::vector<NativeString>& arguments,
                           const fs::path& working_directory) {
   const fs::path exe = program_directory() / (program + ".exe");
-  std::wstring command_line = quoted_argument(exe.wstring());
-  for (const auto& argument : arguments) command_line += L" " + quoted_argument(argument);
+  std::wstring command_line = quote_argument(exe.wstring());
+  for (const auto& argument : arguments) command_line += L" " + quote_argument(argument);
 
   static int runs = 0;
   const fs::path out_path = fs::temp_directory_path() / ("dova-out-" + std::to_string(GetCurrentProcessId()) +
